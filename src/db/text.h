@@ -1,0 +1,56 @@
+// Fixed-width text fields.
+//
+// Every column of the old database is fetched as text into a buffer one byte
+// longer than the column, and every output line is built from such buffers.
+// Text<N> is that buffer: N bytes including the terminating NUL, so it holds
+// at most N-1 characters. Every way of putting bytes into it is bounded by
+// construction, and records made of Text fields stay trivially copyable, so a
+// record is cleared or copied whole in one statement.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+namespace skarvik {
+
+template <std::size_t N>
+struct Text {
+  static_assert(N >= 1, "a text field needs room for its NUL");
+  static constexpr std::size_t kCapacity = N - 1;
+
+  std::array<char, N> bytes{};
+
+  const char* c_str() const { return bytes.data(); }
+  char* data() { return bytes.data(); }
+  std::string_view view() const { return {bytes.data(), size()}; }
+  std::size_t size() const { return ::strnlen(bytes.data(), N); }
+  bool empty() const { return bytes[0] == '\0'; }
+  bool operator==(std::string_view other) const { return view() == other; }
+
+  // Cuts the value at N-1 characters and clears the rest of the field, so
+  // the field holds exactly what it shows.
+  void assign(std::string_view value) {
+    const std::size_t n = value.size() < kCapacity ? value.size() : kCapacity;
+    std::memcpy(bytes.data(), value.data(), n);
+    std::memset(bytes.data() + n, 0, N - n);
+  }
+
+  void clear() { bytes.fill('\0'); }
+
+  // A driver may fill a character buffer completely without writing a NUL;
+  // the last byte is ours, whatever the driver wrote.
+  void terminate() { bytes[N - 1] = '\0'; }
+
+  // The old system pads its values with blanks and tabs: they are cut after
+  // every fetch. Line feeds and carriage returns stay.
+  void rtrim() {
+    std::size_t n = size();
+    while (n > 0 && (bytes[n - 1] == ' ' || bytes[n - 1] == '\t')) {
+      bytes[--n] = '\0';
+    }
+  }
+};
+
+}  // namespace skarvik

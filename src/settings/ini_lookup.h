@@ -1,0 +1,28 @@
+// Looking up one value in the newer system's settings file.
+//
+// The file is a sequence of two-line entries (a header line carrying the
+// section, a data line carrying number, key and the enciphered value). The
+// first entry that matches by section, key or number wins, and its value is
+// deciphered before it is handed back.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "db/text.h"
+
+namespace skarvik {
+
+// The matched entry; all empty and 0 when nothing matched or the file could
+// not be read.
+struct IniEntry {
+  std::int32_t iniNumber = 0;
+  Text<201> iniSection;
+  Text<201> iniKey;
+  Text<201> iniValue;  // deciphered
+};
+
+IniEntry GetIniValue(std::string_view section, std::string_view key, std::int32_t number,
+                     const char* path);
+
+}  // namespace skarvik
