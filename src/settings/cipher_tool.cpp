@@ -1,0 +1,215 @@
+#include "settings/cipher_tool.h"
+
+#include <charconv>
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "settings/hex.h"
+#include "settings/value_cipher.h"
+
+namespace skarvik {
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Usage: skarvik-cipher encrypt TEXT
+       skarvik-cipher decrypt HEX
+       skarvik-cipher entry SECTION NUMBER KEY TEXT
+       skarvik-cipher -h | --help
+
+Enciphers and deciphers the values of the settings file Kelvarion.Ini.
+
+  encrypt TEXT     prints TEXT enciphered, as upper-case hexadecimal
+  decrypt HEX      prints the plain text of an enciphered value
+  entry SECTION NUMBER KEY TEXT
+                   prints a settings entry holding TEXT enciphered, two
+                   lines ready to paste: ";SECTION;" and "NUMBER;KEY;HEX"
+
+A TEXT or HEX of "-" is read from standard input (one line), so that a
+password need not stand on the command line or in the shell history.
+
+A TEXT holds at most 96 bytes and no line feed. SECTION and KEY hold no ";"
+and no line break. The login is looked up by KEY with number 0 and an empty
+section, and an entry with NUMBER 0 or an empty SECTION answers every such
+lookup: give each entry its own SECTION and a NUMBER other than 0.
+
+Exit status: 0 done, 1 a value that cannot be used, 2 wrong usage.
+)";
+
+// The lookup keeps 200 digits of a value: 12 whole blocks of 8 bytes.
+constexpr std::size_t kMaxPlainBytes = 96;
+// The lookup's line buffers leave room for this many characters per line.
+constexpr std::size_t kMaxHeaderLine = 198;
+constexpr std::size_t kMaxDataLine = 398;
+
+struct Failure {
+  std::string message;
+};
+
+// "-" stands for one line of standard input, its line break removed.
+std::optional<std::string> ReadArgument(std::string_view arg, std::istream& in) {
+  if (arg != "-") {
+    return std::string(arg);
+  }
+  std::string line;
+  if (!std::getline(in, line)) {
+    return std::nullopt;
+  }
+  if (!line.empty() && line.back() == '\r') {
+    line.pop_back();
+  }
+  return line;
+}
+
+std::optional<Failure> CheckPlainText(std::string_view text) {
+  if (text.size() > kMaxPlainBytes) {
+    return Failure{"TEXT is longer than " + std::to_string(kMaxPlainBytes) +
+                   " bytes; the settings file keeps no more of a value"};
+  }
+  if (text.find_first_of(std::string_view("\0\n", 2)) != std::string_view::npos) {
+    return Failure{"TEXT contains a NUL or line feed, which a settings value cannot hold"};
+  }
+  return std::nullopt;
+}
+
+std::optional<Failure> CheckHex(std::string_view hex) {
+  if (!IsUpperHex(hex)) {
+    return Failure{"HEX may hold only the digits 0-9 and A-F (upper case)"};
+  }
+  if (hex.size() % 16 != 0) {
+    return Failure{"HEX must have 16 digits for each block"};
+  }
+  return std::nullopt;
+}
+
+std::optional<Failure> CheckName(std::string_view what, std::string_view name) {
+  if (name.find_first_of(std::string_view(";\r\n\0", 4)) != std::string_view::npos) {
+    return Failure{std::string(what) + " must not contain \";\" or a line break"};
+  }
+  return std::nullopt;
+}
+
+std::optional<std::int32_t> ParseDecimal(std::string_view text) {
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+  }
+  std::int32_t value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+struct Streams {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+using Args = std::span<const std::string_view>;
+using Result = std::optional<Failure>;
+
+Result Encrypt(Args args, Streams io) {
+  const std::optional<std::string> text = ReadArgument(args[0], io.in);
+  if (!text) {
+    return Failure{"no TEXT on standard input"};
+  }
+  if (Result bad = CheckPlainText(*text)) {
+    return bad;
+  }
+  io.out << EncryptValue(*text, kSettingsKey) << '\n';
+  return std::nullopt;
+}
+
+Result Decrypt(Args args, Streams io) {
+  const std::optional<std::string> hex = ReadArgument(args[0], io.in);
+  if (!hex) {
+    return Failure{"no HEX on standard input"};
+  }
+  if (Result bad = CheckHex(*hex)) {
+    return bad;
+  }
+  std::vector<char> plain(hex->size() / 2 + 1);
+  DecryptValue(*hex, plain, kSettingsKey);
+  io.out << plain.data() << '\n';
+  return std::nullopt;
+}
+
+Result Entry(Args args, Streams io) {
+  const std::string_view section = args[0];
+  const std::string_view key = args[2];
+  const std::optional<std::int32_t> number = ParseDecimal(args[1]);
+  if (!number) {
+    return Failure{"NUMBER must be a decimal integer from -2147483648 to 2147483647"};
+  }
+  if (Result bad = CheckName("SECTION", section)) return bad;
+  if (Result bad = CheckName("KEY", key)) return bad;
+  const std::optional<std::string> text = ReadArgument(args[3], io.in);
+  if (!text) {
+    return Failure{"no TEXT on standard input"};
+  }
+  if (Result bad = CheckPlainText(*text)) return bad;
+
+  const std::string header = ";" + std::string(section) + ";";
+  const std::string data =
+      std::to_string(*number) + ";" + std::string(key) + ";" + EncryptValue(*text, kSettingsKey);
+  if (header.size() > kMaxHeaderLine || data.size() > kMaxDataLine) {
+    return Failure{"SECTION or KEY is too long for a line of the settings file"};
+  }
+  if (*number == 0 || section.empty()) {
+    io.err << "skarvik-cipher: warning: an entry with NUMBER 0 or an empty SECTION answers "
+              "every login lookup that reaches it; the entries after it are never read for the "
+              "login\n";
+  }
+  io.out << header << '\n' << data << '\n';
+  return std::nullopt;
+}
+
+struct Command {
+  std::string_view name;
+  std::size_t arg_count;
+  Result (*run)(Args, Streams);
+};
+
+constexpr Command kCommands[] = {
+    {"encrypt", 1, Encrypt},
+    {"decrypt", 1, Decrypt},
+    {"entry", 4, Entry},
+};
+
+int UsageError(std::ostream& err, std::string_view problem) {
+  err << "skarvik-cipher: " << problem << "\n\n" << kUsage;
+  return kCipherUsageError;
+}
+
+}  // namespace
+
+int RunCipherTool(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    return UsageError(err, "no command given");
+  }
+  if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
+    out << kUsage;
+    return kCipherOk;
+  }
+  for (const Command& command : kCommands) {
+    if (args[0] != command.name) {
+      continue;
+    }
+    if (args.size() - 1 != command.arg_count) {
+      return UsageError(err, "wrong number of arguments for " + std::string(command.name));
+    }
+    if (const Result failure = command.run(args.subspan(1), Streams{in, out, err})) {
+      err << "skarvik-cipher: " << failure->message << '\n';
+      return kCipherInvalidValue;
+    }
+    return kCipherOk;
+  }
+  return UsageError(err, "unknown command \"" + std::string(args[0]) + "\"");
+}
+
+}  // namespace skarvik
