@@ -15,6 +15,14 @@
 
 namespace skarvik {
 
+// The old system pads its values with blanks and tabs: they are cut after
+// every fetch. Line feeds and carriage returns stay. The text ends at its
+// first NUL or after capacity bytes.
+inline void RTrim(char* text, std::size_t capacity) {
+  std::size_t n = ::strnlen(text, capacity);
+  while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\t')) text[--n] = '\0';
+}
+
 template <std::size_t N>
 struct Text {
   static_assert(N >= 1, "a text field needs room for its NUL");
@@ -39,18 +47,30 @@ struct Text {
 
   void clear() { bytes.fill('\0'); }
 
+  // Clears a field that held a secret in a way the compiler may not drop.
+  void wipe() {
+    volatile char* p = bytes.data();
+    for (std::size_t i = 0; i < N; ++i) p[i] = '\0';
+  }
+
   // A driver may fill a character buffer completely without writing a NUL;
   // the last byte is ours, whatever the driver wrote.
   void terminate() { bytes[N - 1] = '\0'; }
 
-  // The old system pads its values with blanks and tabs: they are cut after
-  // every fetch. Line feeds and carriage returns stay.
-  void rtrim() {
-    std::size_t n = size();
-    while (n > 0 && (bytes[n - 1] == ' ' || bytes[n - 1] == '\t')) {
-      bytes[--n] = '\0';
-    }
-  }
+  void rtrim() { RTrim(bytes.data(), N); }
 };
+
+}  // namespace skarvik
+
+namespace skarvik {
+
+// Upper-cases ASCII letters in place; bytes of 0x80 and above stay, since the
+// old system's texts are ISO-8859-1 and its comparisons knew only ASCII.
+inline char* StrUpper(char* text) {
+  for (char* p = text; *p != '\0'; ++p) {
+    if (*p >= 'a' && *p <= 'z') *p = static_cast<char>(*p - 'a' + 'A');
+  }
+  return text;
+}
 
 }  // namespace skarvik

@@ -1,0 +1,40 @@
+// A query's column: its name in the SQL text and the record field it is
+// fetched into. A query states its columns once, as an array of these, and
+// that one list builds both the select list and the bindings, so the two can
+// never disagree on order or width.
+#pragma once
+
+#include <cstddef>
+
+#include "db/text.h"
+
+namespace skarvik {
+
+template <class Record>
+struct Column {
+  const char* name;
+  char* (*field)(Record&);
+  std::size_t width;  // bytes of the field, its NUL included
+};
+
+namespace detail {
+
+template <auto kMember>
+struct FieldOf;
+
+template <class R, std::size_t N, Text<N> R::*kMember>
+struct FieldOf<kMember> {
+  using Record = R;
+  static constexpr std::size_t kWidth = N;
+  static char* Get(R& record) { return (record.*kMember).data(); }
+};
+
+}  // namespace detail
+
+// column<&TerminalRecord::TrmNam>("TrmNam")
+template <auto kMember>
+constexpr Column<typename detail::FieldOf<kMember>::Record> column(const char* name) {
+  return {name, &detail::FieldOf<kMember>::Get, detail::FieldOf<kMember>::kWidth};
+}
+
+}  // namespace skarvik

@@ -1,0 +1,114 @@
+#include "db/session.h"
+
+#include <sqlext.h>
+
+#include <cstring>
+#include <string>
+
+#include "db/diagnostics.h"
+#include "run/paths.h"
+#include "run/run_log.h"
+#include "run/text_stream.h"
+#include "settings/ini_lookup.h"
+
+namespace skarvik {
+namespace {
+
+constexpr char kBuiltInUser[] = "Kelvarion";
+constexpr char kBuiltInPassword[] = "Pelmadora";
+
+template <std::size_t N>
+void TakeSetting(const char* key, Text<N>& target) {
+  IniEntry entry = GetIniValue("", key, 0, kSettingsFile);
+  target.assign(entry.iniValue.view());
+  entry.iniValue.wipe();
+}
+
+}  // namespace
+
+int Session::OpenSourceDb(char* dataSourceName) {
+  specialSource_ = false;
+  Text<200> userName;
+  Text<200> password;
+  Text<41> source;
+  dbSystem_.clear();
+
+  StrUpper(dataSourceName);
+  if (std::strcmp(dataSourceName, kSpecialDataSource) == 0) {
+    specialSource_ = true;
+    SetUnqualifiedNames(1);
+  }
+  if (std::strlen(dataSourceName) > source.kCapacity) {
+    ConsolePrint("Odbc-Name zu lang!");
+  } else {
+    source.assign(dataSourceName);
+  }
+
+  if (specialSource_) {
+    userName.assign(kBuiltInUser);
+    password.assign(kBuiltInPassword);
+  } else {
+    TakeSetting("LOGIN", userName);
+    TakeSetting("PASS", password);
+    TakeSetting("DB_SYSTEM", dbSystem_);
+  }
+
+  const int result = SQL_OpenConnection(userName.c_str(), password.c_str(), source.c_str());
+  userName.wipe();
+  password.wipe();
+  if (result != 0) {
+    ConsolePrint(Format("Datenbankverbindung fehlgeschlagen, Fehler: %d\n", result));
+  }
+  return result;
+}
+
+int Session::SQL_OpenConnection(const char* userName, const char* password,
+                                const char* dataSourceName) {
+  SQL_CloseConnection();
+  // Only a handle that really exists counts: a driver manager that cannot
+  // hand one out leaves every later call on a null handle.
+  if (!SQL_SUCCEEDED(env_.allocate(SQL_NULL_HANDLE))) return -1;
+  SQLSetEnvAttr(env_.get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3),
+                SQL_IS_INTEGER);
+  if (!SQL_SUCCEEDED(dbc_.allocate(env_.get()))) return -1;
+
+  auto text = [](const char* s) { return reinterpret_cast<SQLCHAR*>(const_cast<char*>(s)); };
+  const SQLRETURN rc = SQLConnect(dbc_.get(), text(dataSourceName), SQL_NTS, text(userName),
+                                  SQL_NTS, text(password), SQL_NTS);
+  if (SQL_SUCCEEDED(rc)) {
+    connected_ = true;
+    return 0;
+  }
+  const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_DBC, dbc_.get());
+  if (debugFlag_) {
+    ConsolePrint(Format("Connect Error: SQLCode: %ld sqlState: %s Msg: %s\n",
+                        static_cast<long>(diag.nativeError), diag.sqlState.c_str(),
+                        diag.message.c_str()));
+  }
+  return -1;
+}
+
+int Session::SQL_CloseConnection() {
+  if (dbc_) {
+    if (connected_) SQLDisconnect(dbc_.get());
+    connected_ = false;
+    dbc_.reset();
+  }
+  env_.reset();
+  return 0;
+}
+
+int Session::SetUnqualifiedNames(short flag) {
+  unqualifiedNames_ = flag != 0;
+  return 0;
+}
+
+void Session::logQueryFailure(std::string_view tag, long number, std::string_view message,
+                              std::string_view stmtText) {
+  ++queryFailures_;
+  WriteLog(Format("     %.*s, ERROR: %ld, %.*s", static_cast<int>(tag.size()), tag.data(), number,
+                  static_cast<int>(message.size()), message.data()));
+  WriteLog(std::string("     sqlStmt : ").append(stmtText));
+}
+
+}  // namespace skarvik

@@ -1,0 +1,121 @@
+#include "migration_tree.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+extern char** environ;
+
+namespace skarvik::testbed {
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << content;
+}
+
+MigrationTree::MigrationTree() {
+  std::string pattern = (fs::temp_directory_path() / "skarvik-e2e-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
+  root_ = pattern;
+  fs::create_directories(root_ / "Files");
+  fs::create_directories(root_ / "Kelvarion_php" / "log");
+  fs::create_directories(workDir());
+  fs::create_directories(root_ / "odbc");
+  WriteFile(root_ / "odbc" / "odbcinst.ini", "");
+  WriteFile(root_ / "odbc" / "odbc.ini", "");
+}
+
+MigrationTree::~MigrationTree() {
+  std::error_code ignored;
+  if (std::getenv("SKARVIK_KEEP_TREES") == nullptr) fs::remove_all(root_, ignored);
+}
+
+fs::path MigrationTree::logFile() const {
+  return root_ / "Kelvarion_php" / "log" / "Brolandix#Log.txt";
+}
+
+void MigrationTree::declareDataSources(const std::string& sections) {
+  WriteFile(root_ / "odbc" / "odbc.ini", sections);
+}
+
+void MigrationTree::writeSettings(const std::string& content) { WriteFile(settingsFile(), content); }
+
+std::string MigrationTree::workFile(const std::string& name) const {
+  return ReadFile(workDir() / name);
+}
+
+std::string MigrationTree::log() const { return ReadFile(logFile()); }
+
+RunResult MigrationTree::run(const std::vector<std::string>& arguments) const {
+  return runProgram(SKARVIK_BINARY, arguments);
+}
+
+RunResult MigrationTree::runProgram(const std::string& program,
+                                    const std::vector<std::string>& arguments,
+                                    const std::string& input) const {
+  std::vector<std::string> env;
+  for (char** e = environ; *e != nullptr; ++e) {
+    const std::string entry = *e;
+    if (entry.rfind("ODBCINI=", 0) != 0 && entry.rfind("ODBCSYSINI=", 0) != 0) env.push_back(entry);
+  }
+  env.push_back("ODBCSYSINI=" + (root_ / "odbc").string());
+  env.push_back("ODBCINI=" + (root_ / "odbc" / "odbc.ini").string());
+
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  std::vector<char*> envp;
+  for (std::string& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  const fs::path inputFile = root_ / "odbc" / "stdin.txt";
+  WriteFile(inputFile, input);
+  int out[2];
+  if (pipe(out) != 0) return {};
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(out[1], STDOUT_FILENO);
+    close(out[0]);
+    close(out[1]);
+    const int in = open(inputFile.c_str(), O_RDONLY);
+    dup2(in, STDIN_FILENO);
+    if (chdir(workDir().c_str()) != 0) _exit(127);
+    execve(program.c_str(), argv.data(), envp.data());
+    _exit(127);
+  }
+  close(out[1]);
+  RunResult result;
+  char buffer[4096];
+  for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) result.output.append(buffer, n);
+  close(out[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status);
+  return result;
+}
+
+std::string SettingsEntry(const MigrationTree& tree, const std::string& key,
+                          const std::string& value) {
+  // A section of its own and a number other than 0: an empty section or the
+  // number 0 would answer every lookup of the run.
+  static int entries = 0;
+  const RunResult entry =
+      tree.runProgram(SKARVIK_CIPHER_BINARY, {"entry", "ODBC", std::to_string(++entries), key, "-"}, value + "\n");
+  EXPECT_EQ(entry.exitCode, 0) << entry.output;
+  return entry.output;
+}
+
+}  // namespace skarvik::testbed
