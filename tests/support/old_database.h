@@ -35,6 +35,11 @@ struct Row {
 // 'text' with every quote doubled; the bytes are passed through unchanged.
 std::string SqlLiteral(const Value& value);
 
+struct Login {
+  std::string user;
+  std::string password;
+};
+
 class OldDatabase {
  public:
   virtual ~OldDatabase() = default;
@@ -49,6 +54,8 @@ class OldDatabase {
   // The name under which the tables of the old schema are addressed in SQL
   // written by the tests ("VKSYSTEM." or "" and so on).
   virtual std::string qualified(const std::string& table) const = 0;
+  // What the settings file holds for the ordinary data source.
+  virtual Login login() const { return {}; }
 
   void createTables();
   void insert(const Row& row);

@@ -1,0 +1,69 @@
+// One migration set up for an end-to-end test: a fresh tree, an old
+// database on one of the drivers, the ordinary data source "VKOLD" and the
+// special one "KELVARION_VK" declared on it, and a settings file holding
+// the ordinary source's login, enciphered.
+//
+// An ExportCase is a test written as data: the rows of the old database and
+// the files the run must leave behind, byte for byte. The same cases run on
+// every driver of the test bed.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "migration_tree.h"
+#include "old_database.h"
+
+namespace skarvik::testbed {
+
+enum class Driver { kSqlite };
+
+// The drivers this test run covers.
+std::vector<Driver> TestedDrivers();
+std::string DriverName(Driver driver);
+
+inline constexpr char kOrdinarySource[] = "VKOLD";
+inline constexpr char kSpecialSource[] = "KELVARION_VK";
+
+class Migration {
+ public:
+  explicit Migration(Driver driver, const std::string& dbSystem = "");
+
+  MigrationTree& tree() { return tree_; }
+  OldDatabase& db() { return *db_; }
+  // Declares the two sources again, with extra driver options on both.
+  void declareSources(const std::vector<std::string>& options);
+  RunResult run(const std::string& source = kOrdinarySource) { return tree_.run({source}); }
+
+ private:
+  MigrationTree tree_;
+  std::unique_ptr<OldDatabase> db_;
+};
+
+struct ExportCase {
+  std::string name;
+  std::vector<Row> rows;
+  // File name → expected bytes; a file mapped to nullopt must not exist.
+  std::map<std::string, std::optional<std::string>> files;
+  std::string source = kOrdinarySource;
+  // The run log between the start and end lines, when the case says.
+  std::optional<std::string> log;
+  int exitCode = 0;
+  std::string output;
+  std::vector<std::string> driverOptions;
+  // Runs after the rows are in: faults, views, files in the way.
+  std::function<void(Migration&)> prepare;
+};
+
+// Runs the case on a fresh migration and checks every expectation.
+void ExpectExport(Driver driver, const ExportCase& c);
+
+// The start and end lines of the run log.
+extern const std::string kLogStart;
+extern const std::string kLogEnd;
+
+}  // namespace skarvik::testbed
