@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The demo: a sample old database in SQLite, the newer system's directory
+# tree under BUILD/demo, an ordinary data source through the SQLite ODBC
+# driver, one run of skarvik there and one on the special data source.
+set -euo pipefail
+
+build=$(cd "${1:-build}" && pwd)
+top=$(cd "$(dirname "$0")/.." && pwd)
+root="$build/demo"
+skarvik="$build/src/skarvik"
+cipher="$build/src/skarvik-cipher"
+extension="$build/tests/support/vksystem_attach.so"
+driver=$(ls /usr/lib/*/odbc/libsqlite3odbc.so 2>/dev/null | head -n 1)
+
+rm -rf "$root"
+mkdir -p "$root/Files" "$root/Kelvarion_php/log" "$root/a/b" "$root/odbc"
+sqlite3 "$root/old.db" < "$top/demo/sample_database.sql"
+
+for source in VKOLD KELVARION_VK; do
+  cat <<INI
+[$source]
+Driver=$driver
+Database=$root/old.db
+LoadExt=$extension
+
+INI
+done > "$root/odbc/odbc.ini"
+: > "$root/odbc/odbcinst.ini"
+
+# SQLite takes any login; the values are there to show the settings file.
+{
+  echo demo | "$cipher" entry VELKORA 1 LOGIN -
+  echo 'not-a-real-password' | "$cipher" entry VELKORA 2 PASS -
+  echo SQLITE | "$cipher" entry VELKORA 3 DB_SYSTEM -
+} > "$root/Files/Kelvarion.Ini"
+
+export ODBCSYSINI="$root/odbc" ODBCINI="$root/odbc/odbc.ini"
+
+show() {
+  local file=$1
+  [ -e "$file" ] || { echo "  $file: not written"; return; }
+  printf '  %-12s %4d lines\n' "$file" "$(wc -l < "$file")"
+  head -n 3 "$file" | iconv -f ISO-8859-1 -t UTF-8 | tr -d '\r' | cut -c 1-150 | sed 's/^/      /'
+}
+
+run() {
+  local source=$1
+  echo "== skarvik $source   (in $root/a/b)"
+  cd "$root/a/b"
+  rm -f ./*.dat
+  set +e
+  "$skarvik" "$source" | iconv -f ISO-8859-1 -t UTF-8 | tr -d '\r'
+  local code=${PIPESTATUS[0]}
+  set -e
+  echo "  exit code: $code"
+  for file in Device.dat SldKopf.dat SldPos.dat TstKopf.dat TstPos.dat; do show "$file"; done
+  echo
+}
+
+echo "Settings file $root/Files/Kelvarion.Ini:"
+sed 's/^/  /' "$root/Files/Kelvarion.Ini"
+echo
+run VKOLD
+run KELVARION_VK
+echo "== run log ../../Kelvarion_php/log/Brolandix#Log.txt"
+iconv -f ISO-8859-1 -t UTF-8 "$root/Kelvarion_php/log/Brolandix#Log.txt" | tr -d '\r' | sed 's/^/  /'
