@@ -1,28 +1,7 @@
 #include "export/communication_parameters.h"
 
-#include "db/cursor.h"
-
 namespace skarvik {
 namespace {
-
-struct CommunicationRow {
-  Text<16> ComIpa;
-  Text<16> ComGat;
-  Text<16> ComShs;
-  Text<6> ComEvp;
-  Text<6> ComTmp;
-  Text<16> ComSub;
-  Text<11> ComTwx;
-  Text<7> ComPor;
-  Text<7> ComSch;
-  Text<7> ComSto;
-  Text<6> ComLkn;  // the three parts of the dial number
-  Text<11> ComVor;
-  Text<21> ComTel;
-  Text<33> ComDwl;
-  Text<6> ComGid;
-  Text<4> ComLer;
-};
 
 using C = CommunicationRow;
 
@@ -64,10 +43,11 @@ void Merge(const C& row, TerminalRecord& terminal) {
 
 }  // namespace
 
-int SQL_GetComParm(Session& session, TerminalRecord& terminal) {
-  Cursor<C> cursor(session, kCommunicationQuery);
+CommunicationLookup::CommunicationLookup(Session& session) : cursor_(session, kCommunicationQuery) {}
+
+int CommunicationLookup::SQL_GetComParm(TerminalRecord& terminal) {
   C row;
-  const int result = cursor.fetchOne(terminal.TrmNam.view(), row);
+  const int result = cursor_.fetchOne(terminal.TrmNam.view(), row);
   if (result == 0) Merge(row, terminal);
   return result;
 }

@@ -13,10 +13,11 @@ namespace {
 // are written all the same.
 void WriteTerminals(Session& session, Cursor<ReaderRecord>& readers, OutputFile& file) {
   Cursor<TerminalRecord> terminals(session, kTerminalQuery);
+  CommunicationLookup communication(session);
   terminals.open();
   TerminalRecord terminal;
   while (terminals.fetch(terminal) == 0) {
-    if (SQL_GetComParm(session, terminal) == 0) {
+    if (communication.SQL_GetComParm(terminal) == 0) {
       terminal.TrmErf.assign(kImportCreator);
       WriteTrmLine(file, terminal);
     }

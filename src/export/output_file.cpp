@@ -10,11 +10,13 @@ OutputFile::OutputFile(const char* path, const char* recordWord)
 }
 
 void OutputFile::writeLine(std::initializer_list<std::string_view> fields) {
+  line_.clear();
   for (const std::string_view field : fields) {
-    stream_.write(field);
-    stream_.write(",");
+    line_.append(field);
+    line_ += ',';
   }
-  stream_.write("\n");
+  line_ += '\n';
+  stream_.write(line_);
 }
 
 bool OutputFile::finish() {

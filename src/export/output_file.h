@@ -7,6 +7,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "run/text_stream.h"
@@ -30,6 +31,7 @@ class OutputFile {
  private:
   TextStream stream_;
   const char* recordWord_;
+  std::string line_;  // reused for every line
 };
 
 }  // namespace skarvik

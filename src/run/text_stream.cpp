@@ -33,14 +33,16 @@ void TextStream::put(const char* bytes, std::size_t count) {
 
 void TextStream::write(std::string_view text) {
   if (file_ == nullptr) return;
-  std::size_t start = 0;
-  for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
-       lf = text.find('\n', start)) {
-    put(text.data() + start, lf - start);
-    put("\r\n", 2);
-    start = lf + 1;
+  if (text.find('\n') == std::string_view::npos) {
+    put(text.data(), text.size());
+    return;
   }
-  put(text.data() + start, text.size() - start);
+  translated_.clear();
+  for (const char c : text) {
+    if (c == '\n') translated_ += '\r';
+    translated_ += c;
+  }
+  put(translated_.data(), translated_.size());
 }
 
 long TextStream::position() const { return file_ == nullptr ? -1 : std::ftell(file_); }

@@ -42,6 +42,7 @@ class TextStream {
   std::FILE* file_ = nullptr;
   bool owned_ = true;
   bool failed_ = false;
+  std::string translated_;  // reused, so a line costs no allocation
 };
 
 // printf-style formatting into a string, for the system's message texts.
