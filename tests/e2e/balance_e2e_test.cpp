@@ -1,0 +1,234 @@
+// SldKopf.dat and SldPos.dat from fixture databases: which balance tables
+// are taken over, the model they carry, their positions, and what the log,
+// the console and the exit code say when the database or the disk fails.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "migration.h"
+
+namespace skarvik::testbed {
+namespace {
+
+namespace fs = std::filesystem;
+using Values = std::vector<std::pair<std::string, Value>>;
+
+Row TypeNaming(const std::string& type, const std::string& column, const std::string& table) {
+  static int n = 0;
+  return {"Vks114Tsm",
+          {{"TsmNam", "TYP" + std::to_string(++n)}, {"TsmTyp", type}, {column, table}}};
+}
+Row BalanceTable(const std::string& name, Values more = {}) {
+  more.insert(more.begin(), {"TslNam", name});
+  return {"O2101SalTab", more};
+}
+Row BalancePosition(const std::string& table, Values more = {}) {
+  more.insert(more.begin(), {"TsaSal", table});
+  return {"G2101SalLst", more};
+}
+Row KeyTable(const std::string& name) { return {"O2100TastTab", {{"TttNam", name}}}; }
+
+std::string Skipped(const std::string& name) {
+  return "Saldotab. " + name +
+         " : keinem Terminal zugeordnet -> nicht \xFC"
+         "bernehmen.\r\n";
+}
+
+// The fields of ExportCase that every case here sets; the rest keep their
+// defaults.
+ExportCase Tables(const std::string& name, std::vector<Row> rows,
+                  std::map<std::string, std::optional<std::string>> files,
+                  const std::string& log = "") {
+  ExportCase c;
+  c.name = name;
+  c.rows = std::move(rows);
+  c.files = std::move(files);
+  c.log = log;
+  return c;
+}
+
+void Drop(Migration& m, const std::string& table) {
+  m.db().exec("DROP TABLE " + m.db().qualified(table));
+}
+
+const std::string kPositionSql =
+    "SELECT  TsaSal, TsaLfd, TsaAnz,  TsaAus, TsaSta, TsaErf,  TsaDat, TsaSpl FROM  "
+    "VKSYSTEM.G2101SalLst WHERE  TsaSal = ";
+
+// The failure lines quote the driver's own message; these cases know the
+// SQLite driver's words only.
+bool LogsSqliteMessages(Driver driver) { return driver == Driver::kSqlite; }
+constexpr char kDriverMessageNote[] = "the failure lines carry this driver's own message";
+
+class BalanceExport : public ::testing::TestWithParam<Driver> {};
+
+TEST_P(BalanceExport, TablesNamedByATerminalTypeAreWrittenWithTheirPositions) {
+  ExpectExport(
+      GetParam(),
+      Tables(
+          "named tables",
+          {TypeNaming("8373-011", "TsmSal", "KANTINE"),
+           BalanceTable("KANTINE",
+                        {{"TslDau", "30"},
+                         {"TslTxt", "Kantine Nord Fruehstueck      und Mittag und Abend"},
+                         {"TslSta", "1"},
+                         {"TslDat", "2019-03-01 08:00:00"},
+                         {"TslErf", "admin"}}),
+           BalancePosition("KANTINE", {{"TsaLfd", "1"},
+                                       {"TsaAnz", "2"},
+                                       {"TsaAus", "3"},
+                                       {"TsaSta", "0"},
+                                       {"TsaErf", "admin"},
+                                       {"TsaDat", "2019-03-02 09:00:00"},
+                                       {"TsaSpl", "AB"}}),
+           BalanceTable("LEER", {{"TslTxt", "12345678901234567890123456789012345678901234567890"},
+                                 {"TslErf", "admin"}}),
+           TypeNaming("8374-010", "TsmSal", "LEER"), BalancePosition("ORPHAN", {{"TsaLfd", "9"}}),
+           BalanceTable("ORPHAN"), BalancePosition("KANTINE", {{"TsaLfd", "2 "}}),
+           TypeNaming("1", "TsmTas", "TASTONLY"), BalanceTable("TASTONLY"),
+           BalancePosition("TASTONLY")},
+          {{"SldKopf.dat",
+            "KANTINE,8373-011,30,Kantine Nord Fruehstueck,1,2019-03-01 08:00:00,VKImport,\r\n"
+            "LEER,8374-050,,123456789012345678901234567890,,,VKImport,\r\n"},
+           {"SldPos.dat",
+            "KANTINE,1,2,3,0,2019-03-02 09:00:00,VKImport,AB,,,\r\n"
+            "KANTINE,2,,,,,VKImport,,,,\r\n"}},
+          Skipped("ORPHAN") + Skipped("TASTONLY")));
+}
+
+TEST_P(BalanceExport, ModelIsTheFirstNamingTypeAfterTheLookupRules) {
+  struct Type {
+    std::string stored;
+    std::string written;
+  } types[] = {
+      {"3", "8316-300"}, {"8316-301", "8316-300"}, {"8374-010", "8374-050"}, {"99", "???"}};
+  ExportCase c = Tables("lookup rules", {}, {});
+  std::string expected;
+  int n = 0;
+  for (const Type& type : types) {
+    const std::string table = "S" + std::to_string(++n);
+    c.rows.push_back(TypeNaming(type.stored, "TsmSal", table));
+    c.rows.push_back(BalanceTable(table));
+    expected += table + "," + type.written + ",,,,,VKImport,\r\n";
+  }
+  c.rows.push_back(TypeNaming("8326-010", "TsmSal", "SHARED"));
+  c.rows.push_back(TypeNaming("8359-001", "TsmSal", "SHARED"));
+  c.rows.push_back(BalanceTable("SHARED"));
+  c.files["SldKopf.dat"] = expected + "SHARED,8326-010,,,,,VKImport,\r\n";
+  ExpectExport(GetParam(), c);
+}
+
+TEST_P(BalanceExport, TableNameWithQuoteKeepsItsTypeAndPositions) {
+  ExpectExport(GetParam(),
+               Tables("quote",
+                      {TypeNaming("8373-011", "TsmSal", "O'Neil"), BalanceTable("O'Neil"),
+                       BalancePosition("O'Neil", {{"TsaLfd", "1"}})},
+                      {{"SldKopf.dat", "O'Neil,8373-011,,,,,VKImport,\r\n"},
+                       {"SldPos.dat", "O'Neil,1,,,,,VKImport,,,,\r\n"}}));
+}
+
+TEST_P(BalanceExport, EmptyTablesGiveEmptyFiles) {
+  ExpectExport(
+      GetParam(),
+      Tables("no tables", {},
+             {{"SldKopf.dat", ""}, {"SldPos.dat", ""}, {"TstKopf.dat", ""}, {"TstPos.dat", ""}}));
+}
+
+TEST_P(BalanceExport, SpecialSourceWritesNoTableFiles) {
+  ExportCase c = Tables("special source",
+                        {TypeNaming("1", "TsmSal", "SAL"), BalanceTable("SAL"),
+                         TypeNaming("1", "TsmTas", "TAS"), KeyTable("TAS")},
+                        {{"SldKopf.dat", std::nullopt},
+                         {"SldPos.dat", std::nullopt},
+                         {"TstKopf.dat", std::nullopt},
+                         {"TstPos.dat", std::nullopt}});
+  c.source = kSpecialSource;
+  ExpectExport(GetParam(), c);
+}
+
+TEST_P(BalanceExport, MissingPositionTableIsLoggedPerTableAndHeadersStay) {
+  if (!LogsSqliteMessages(GetParam())) GTEST_SKIP() << kDriverMessageNote;
+  ExportCase c = Tables("no position table",
+                        {TypeNaming("1", "TsmSal", "A"), BalanceTable("A"),
+                         TypeNaming("1", "TsmSal", "B'x"), BalanceTable("B'x")},
+                        {{"SldKopf.dat",
+                          "A,8316-001,,,,,VKImport,\r\n"
+                          "B'x,8316-001,,,,,VKImport,\r\n"},
+                         {"SldPos.dat", ""}});
+  const std::string failed =
+      "     SQL_Open_SldPosAlt, ERROR: -1, [SQLite]no such table: VKSYSTEM.G2101SalLst (1)\r\n"
+      "     sqlStmt : " +
+      kPositionSql;
+  c.log = failed + "'A'\r\n" + failed + "'B''x'\r\n";
+  c.exitCode = 1;
+  c.prepare = [](Migration& m) { Drop(m, "G2101SalLst"); };
+  ExpectExport(GetParam(), c);
+}
+
+TEST_P(BalanceExport, FailedLookupIsLoggedAndTheTableLeftOut) {
+  if (!LogsSqliteMessages(GetParam())) GTEST_SKIP() << kDriverMessageNote;
+  ExportCase c = Tables("no type table", {BalanceTable("SAL"), BalancePosition("SAL")},
+                        {{"SldKopf.dat", ""}, {"SldPos.dat", ""}});
+  c.log =
+      "     SQL_Open_Vks114Tsm, ERROR: 1, [SQLite]no such table: VKSYSTEM.Vks114Tsm (1)\r\n"
+      "     sqlStmt : SELECT  TsmNam, TsmTyp, TsmTas, TsmSal,  TsmUpl, TsmDnl, TsmSpr, TsmTxt,  "
+      "TsmKtx, TsmKsw, TsmSta, TsmErf FROM  VKSYSTEM.Vks114Tsm\r\n"
+      "     SQL_GetTerm, ERROR: -1, [SQLite]no such table: VKSYSTEM.Vks114Tsm (1)\r\n"
+      "     sqlStmt : SELECT  TsmTyp  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmSal = 'SAL'\r\n" +
+      Skipped("SAL");
+  c.exitCode = 1;
+  c.prepare = [](Migration& m) { Drop(m, "Vks114Tsm"); };
+  ExpectExport(GetParam(), c);
+}
+
+// A file that cannot be created or written ends this export with 90; the
+// key tables are written all the same.
+TEST_P(BalanceExport, FileFailuresAreShownAndEndTheRunWithNinety) {
+  struct Failure {
+    std::string name;
+    std::string blocked;
+    bool full;  // a device without room instead of a directory in the way
+    std::string output;
+    std::optional<std::string> headers;
+    std::optional<std::string> positions;
+  } failures[] = {
+      {"headers not created", "SldKopf.dat", false,
+       "Erzeugen der Tempor\xE4rdatei (SaldoKopfsatz) fehlgeschlagen\r\n", std::nullopt,
+       std::nullopt},
+      {"positions not created", "SldPos.dat", false,
+       "Erzeugen der Tempor\xE4rdatei (SaldoPostensatz) fehlgeschlagen\r\n", "", std::nullopt},
+      {"headers not written", "SldKopf.dat", true,
+       "Schreiben der Tempor\xE4rdatei (SaldoKopfsatz) fehlgeschlagen\r\n", std::nullopt,
+       "SAL,1,,,,,VKImport,,,,\r\n"},
+      {"positions not written", "SldPos.dat", true,
+       "Schreiben der Tempor\xE4rdatei (SaldoPostensatz) fehlgeschlagen\r\n",
+       "SAL,8316-001,,,,,VKImport,\r\n", std::nullopt},
+  };
+  for (const Failure& f : failures) {
+    ExportCase c = Tables(f.name,
+                          {TypeNaming("1", "TsmSal", "SAL"), BalanceTable("SAL"),
+                           BalancePosition("SAL", {{"TsaLfd", "1"}}),
+                           TypeNaming("1", "TsmTas", "TAS"), KeyTable("TAS")},
+                          {{"TstKopf.dat", "TAS,,,,VKImport,,1,,,TAS,,,\r\n"}, {"TstPos.dat", ""}});
+    if (f.headers) c.files["SldKopf.dat"] = f.headers;
+    if (f.positions) c.files["SldPos.dat"] = f.positions;
+    if (!f.full && f.blocked == "SldKopf.dat") c.files["SldPos.dat"] = std::nullopt;
+    c.output = f.output;
+    c.exitCode = 90;
+    c.prepare = [f](Migration& m) {
+      const fs::path path = m.tree().workDir() / f.blocked;
+      if (f.full) {
+        fs::create_symlink("/dev/full", path);
+      } else {
+        fs::create_directory(path);
+      }
+    };
+    ExpectExport(GetParam(), c);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Drivers, BalanceExport, ::testing::ValuesIn(TestedDrivers()),
+                         [](const auto& info) { return DriverName(info.param); });
+
+}  // namespace
+}  // namespace skarvik::testbed
