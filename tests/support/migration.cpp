@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <stdexcept>
 
+#include "mariadb_database.h"
+#include "postgres_database.h"
 #include "sqlite_database.h"
 
 namespace skarvik::testbed {
@@ -13,14 +19,61 @@ const std::string kLogStart =
 const std::string kLogEnd =
     "\r\n<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<Import Skarvik beendet:\r\n";
 
-std::vector<Driver> TestedDrivers() { return {Driver::kSqlite}; }
+std::vector<Driver> TestedDrivers() {
+  const char* skip = std::getenv("SKARVIK_SKIP_SERVERS");
+  if (skip != nullptr && std::strcmp(skip, "1") == 0) return {Driver::kSqlite};
+  return {Driver::kSqlite, Driver::kPostgres, Driver::kMariadb};
+}
 
 std::string DriverName(Driver driver) {
   switch (driver) {
     case Driver::kSqlite:
       return "SQLite";
+    case Driver::kPostgres:
+      return "PostgreSQL";
+    case Driver::kMariadb:
+      return "MariaDB";
   }
   return "?";
+}
+
+std::string DriverUnavailable(Driver driver) {
+  std::string why;
+  switch (driver) {
+    case Driver::kSqlite:
+      return "";
+    case Driver::kPostgres:
+      why = PostgresDatabase::Unavailable();
+      break;
+    case Driver::kMariadb:
+      why = MariadbDatabase::Unavailable();
+      break;
+  }
+  if (why.empty()) return why;
+  return why +
+         "; run the tests through scripts/test-servers.sh run ..., or set "
+         "SKARVIK_SKIP_SERVERS=1 to leave the server drivers out";
+}
+
+DriverError MissingTableError(Driver driver, const std::string& table) {
+  switch (driver) {
+    case Driver::kSqlite:
+      return {1, "[SQLite]no such table: " + table + " (1)"};
+    case Driver::kPostgres: {
+      // Unquoted names fold to lower case; psqlODBC adds a line of its own.
+      std::string folded = table;
+      for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      return {1, "ERROR: relation \"" + folded +
+                     "\" does not exist;\r\nError while executing the query"};
+    }
+    case Driver::kMariadb:
+      // The server names the table with its database, even when the SQL
+      // text leaves the database to the data source.
+      return {1146, MariadbDatabase::MessagePrefix() + "Table '" +
+                        (table.find('.') == std::string::npos ? "VKSYSTEM." + table : table) +
+                        "' doesn't exist"};
+  }
+  return {};
 }
 
 namespace {
@@ -29,14 +82,27 @@ std::unique_ptr<OldDatabase> MakeDatabase(Driver driver, const MigrationTree& tr
   switch (driver) {
     case Driver::kSqlite:
       return std::make_unique<SqliteDatabase>((tree.root() / "old.db").string());
+    case Driver::kPostgres:
+      return std::make_unique<PostgresDatabase>();
+    case Driver::kMariadb:
+      return std::make_unique<MariadbDatabase>();
   }
   return nullptr;
+}
+
+// A missing server must fail the test, never pass it unseen; an exception
+// ends the test at once, before anything runs on a database that is not
+// there.
+std::unique_ptr<OldDatabase> MakeAvailableDatabase(Driver driver, const MigrationTree& tree) {
+  const std::string why = DriverUnavailable(driver);
+  if (!why.empty()) throw std::runtime_error(DriverName(driver) + ": " + why);
+  return MakeDatabase(driver, tree);
 }
 
 }  // namespace
 
 Migration::Migration(Driver driver, const std::string& dbSystem)
-    : db_(MakeDatabase(driver, tree_)) {
+    : db_(MakeAvailableDatabase(driver, tree_)) {
   db_->createTables();
   declareSources({});
   const Login login = db_->login();

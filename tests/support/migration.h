@@ -20,11 +20,26 @@
 
 namespace skarvik::testbed {
 
-enum class Driver { kSqlite };
+enum class Driver { kSqlite, kPostgres, kMariadb };
 
-// The drivers this test run covers.
+// The drivers this test run covers: all three, unless SKARVIK_SKIP_SERVERS=1
+// leaves out the two that need a database server. A server driver whose
+// server was not started (scripts/test-servers.sh) fails its tests.
 std::vector<Driver> TestedDrivers();
 std::string DriverName(Driver driver);
+// Why the driver's database cannot be used in this run, "" when it can.
+std::string DriverUnavailable(Driver driver);
+
+// How a driver reports a table that is not there, as a failure line of the
+// run log shows it: "ERROR: <native>, <message>". table is written as the
+// SQL text writes it, "VKSYSTEM.Vks1140Trm" or "Vks1140Trm". The message is
+// the driver's own, so it differs from driver to driver; PostgreSQL's runs
+// over two lines.
+struct DriverError {
+  long native;
+  std::string message;
+};
+DriverError MissingTableError(Driver driver, const std::string& table);
 
 inline constexpr char kOrdinarySource[] = "VKOLD";
 inline constexpr char kSpecialSource[] = "KELVARION_VK";

@@ -57,14 +57,38 @@ void OldDatabase::createTables() {
   for (const TableDef& table : OldTables()) {
     std::string sql = "CREATE TABLE " + qualified(table.name) + " (";
     for (std::size_t i = 0; i < table.columns.size(); ++i) {
-      sql += (i ? ", " : "") + std::string(table.columns[i].name) + " VARCHAR(" +
-             std::to_string(table.columns[i].width) + ")";
+      sql += (i ? ", " : "") + std::string(table.columns[i].name) + " " +
+             columnType(table.columns[i]);
     }
     exec(sql + ")");
   }
 }
 
+std::string OldDatabase::columnType(const ColumnDef& column) const {
+  return "VARCHAR(" + std::to_string(column.width) + ")";
+}
+
+namespace {
+
+int DeclaredWidth(const std::string& table, const std::string& column) {
+  for (const TableDef& t : OldTables()) {
+    if (table != t.name) continue;
+    for (const ColumnDef& c : t.columns) {
+      if (column == c.name) return c.width;
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
 void OldDatabase::insert(const Row& row) {
+  for (const auto& [name, value] : row.values) {
+    const int width = DeclaredWidth(row.table, name);
+    if (value && width >= 0 && value->size() > static_cast<std::size_t>(width)) {
+      makeRoom(row.table, name, value->size());
+    }
+  }
   std::string names;
   std::string values;
   for (const auto& [name, value] : row.values) {

@@ -60,6 +60,14 @@ class OldDatabase {
   void createTables();
   void insert(const Row& row);
   void insert(const std::vector<Row>& rows);
+
+ protected:
+  // The SQL type createTables() gives a column.
+  virtual std::string columnType(const ColumnDef& column) const;
+  // insert() calls this before a value longer than its column's width goes
+  // in, so that a database that enforces widths can make room for it.
+  virtual void makeRoom(const std::string& /*table*/, const std::string& /*column*/,
+                        std::size_t /*length*/) {}
 };
 
 }  // namespace skarvik::testbed
