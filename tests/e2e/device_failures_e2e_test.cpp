@@ -46,6 +46,13 @@ void Drop(Migration& m, const std::string& table) {
   m.db().exec("DROP TABLE " + m.db().qualified(table));
 }
 
+// The failure line of a cursor whose table is missing, in the driver's own
+// words and with its own native error.
+std::string MissingTableLine(Driver driver, const std::string& tag, const std::string& table) {
+  const DriverError error = MissingTableError(driver, table);
+  return "     " + tag + ", ERROR: " + std::to_string(error.native) + ", " + error.message + "\r\n";
+}
+
 class DeviceFailures : public ::testing::TestWithParam<Driver> {};
 
 TEST_P(DeviceFailures, MissingTerminalTableIsLoggedAndTheTypeTableStillRuns) {
@@ -53,9 +60,8 @@ TEST_P(DeviceFailures, MissingTerminalTableIsLoggedAndTheTypeTableStillRuns) {
                {.name = "no terminal table",
                 .rows = {{"Vks114Tsm", {{"TsmNam", "TYP"}, {"TsmTyp", "30"}}}},
                 .files = {{"Device.dat", TypeTrm("TYP")}},
-                .log = "     SQL_Open_TermAlt, ERROR: 1, [SQLite]no such table: VKSYSTEM.Vks1140Trm (1)\r\n"
-                       "     sqlStmt : " +
-                       kTerminalSql + "\r\n",
+                .log = MissingTableLine(GetParam(), "SQL_Open_TermAlt", "VKSYSTEM.Vks1140Trm") +
+                       "     sqlStmt : " + kTerminalSql + "\r\n",
                 .exitCode = 1,
                 .prepare = [](Migration& m) { Drop(m, "Vks1140Trm"); }});
 }
@@ -67,13 +73,10 @@ TEST_P(DeviceFailures, MissingCommunicationTableCostsTheTrmLinesButNotTheReaders
                 .files = {{"Device.dat",
                            "LESEXT,A,2,,,,,1,2,,,,VKImport,\r\n"
                            "LESEXT,B'x,2,,,,,1,2,,,,VKImport,\r\n"}},
-                .log = "     SQL_GetComParm, ERROR: 1, [SQLite]no such table: VKSYSTEM.Vks1140Com (1)\r\n"
-                       "     sqlStmt : " +
-                       ComSql("A") +
-                       "\r\n"
-                       "     SQL_GetComParm, ERROR: 1, [SQLite]no such table: VKSYSTEM.Vks1140Com (1)\r\n"
-                       "     sqlStmt : " +
-                       ComSql("B''x") + "\r\n",
+                .log = MissingTableLine(GetParam(), "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
+                       "     sqlStmt : " + ComSql("A") + "\r\n" +
+                       MissingTableLine(GetParam(), "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
+                       "     sqlStmt : " + ComSql("B''x") + "\r\n",
                 .exitCode = 1,
                 .prepare = [](Migration& m) { Drop(m, "Vks1140Com"); }});
 }
