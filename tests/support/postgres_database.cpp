@@ -7,9 +7,9 @@
 namespace skarvik::testbed {
 namespace {
 
-// psqlODBC's ANSI driver takes the client encoding from the locale, and
-// under a UTF-8 locale the server refuses the old system's ISO-8859-1
-// bytes; the data source pins it.
+// psqlODBC's ANSI driver takes the client encoding from the locale: under a
+// UTF-8 locale it hands the old system's ISO-8859-1 bytes out as UTF-8 and
+// the server refuses them on the way in (22021). The data source pins it.
 constexpr char kClientEncoding[] = "SET client_encoding TO 'LATIN1'";
 
 std::string ConnectionString(const std::string& database) {
