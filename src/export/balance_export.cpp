@@ -3,10 +3,9 @@
 #include "db/cursor.h"
 #include "export/balance_records.h"
 #include "export/output_file.h"
+#include "export/table_files.h"
 #include "export/terminal_assignment.h"
 #include "export/terminal_lines.h"
-#include "run/run_log.h"
-#include "run/text_stream.h"
 
 namespace skarvik {
 namespace {
@@ -75,10 +74,7 @@ void WriteTables(Session& session, OutputFile& headerFile, OutputFile& positionF
   H header;
   while (headers.fetch(header) == 0) {
     if (FindModel(session, header) != 0) {
-      WriteLog(
-          Format("Saldotab. %s : keinem Terminal zugeordnet -> nicht \xFC"
-                 "bernehmen.",
-                 header.TslNam.c_str()));
+      LogUnassignedTable("Saldotab.", header.TslNam.c_str());
       continue;
     }
     header.TslErf.assign(kImportCreator);
@@ -91,15 +87,10 @@ void WriteTables(Session& session, OutputFile& headerFile, OutputFile& positionF
 }  // namespace
 
 int ExportBalanceTables(Session& session) {
-  OutputFile headerFile("SldKopf.dat", "SaldoKopfsatz");
-  if (!headerFile.isOpen()) return kOutputFileFailed;
-  // SldKopf.dat stays behind, empty, when its partner cannot be created.
-  OutputFile positionFile("SldPos.dat", "SaldoPostensatz");
-  if (!positionFile.isOpen()) return kOutputFileFailed;
-  WriteTables(session, headerFile, positionFile);
-  const bool headersWritten = headerFile.finish();
-  const bool positionsWritten = positionFile.finish();
-  return headersWritten && positionsWritten ? 0 : kOutputFileFailed;
+  return ExportFilePair({"SldKopf.dat", "SaldoKopfsatz", "SldPos.dat", "SaldoPostensatz"},
+                        [&](OutputFile& headers, OutputFile& positions) {
+                          WriteTables(session, headers, positions);
+                        });
 }
 
 }  // namespace skarvik

@@ -4,10 +4,9 @@
 #include "export/key_model_table.h"
 #include "export/key_positions.h"
 #include "export/output_file.h"
+#include "export/table_files.h"
 #include "export/terminal_assignment.h"
 #include "export/terminal_lines.h"
-#include "run/run_log.h"
-#include "run/text_stream.h"
 
 namespace skarvik {
 namespace {
@@ -55,10 +54,7 @@ void WriteTables(Session& session, OutputFile& headerFile, OutputFile& positionF
   H header;
   while (headers.fetch(header) == 0) {
     if (!IsUsedByATerminal(session, header)) {
-      WriteLog(
-          Format("Tasttab. %s : keinem Terminal zugeordnet -> nicht \xFC"
-                 "bernehmen.",
-                 header.TttNam.c_str()));
+      LogUnassignedTable("Tasttab.", header.TttNam.c_str());
       continue;
     }
     PrepareForImport(header);
@@ -71,15 +67,10 @@ void WriteTables(Session& session, OutputFile& headerFile, OutputFile& positionF
 }  // namespace
 
 int ExportKeyTables(Session& session) {
-  OutputFile headerFile("TstKopf.dat", "TstTabKopfsatz");
-  if (!headerFile.isOpen()) return kOutputFileFailed;
-  // TstKopf.dat stays behind, empty, when its partner cannot be created.
-  OutputFile positionFile("TstPos.dat", "TstTabPostensatz");
-  if (!positionFile.isOpen()) return kOutputFileFailed;
-  WriteTables(session, headerFile, positionFile);
-  const bool headersWritten = headerFile.finish();
-  const bool positionsWritten = positionFile.finish();
-  return headersWritten && positionsWritten ? 0 : kOutputFileFailed;
+  return ExportFilePair({"TstKopf.dat", "TstTabKopfsatz", "TstPos.dat", "TstTabPostensatz"},
+                        [&](OutputFile& headers, OutputFile& positions) {
+                          WriteTables(session, headers, positions);
+                        });
 }
 
 }  // namespace skarvik
