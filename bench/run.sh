@@ -1,39 +1,99 @@
 #!/usr/bin/env bash
 # The benchmark: the export and its query floor on a large old database, at
-# scale 1 and scale 4, through the SQLite ODBC driver.
-#   run.sh BUILD_DIR [SCALES...]
+# each scale, through the SQLite ODBC driver and through psqlODBC on a
+# throwaway PostgreSQL server.
+#   run.sh BUILD_DIR [SCALES...]        (default scales: 1 4)
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 shift || true
 scales=${*:-1 4}
 here=$(cd "$(dirname "$0")" && pwd)
-driver=$(ls /usr/lib/*/odbc/libsqlite3odbc.so | head -n 1)
+top=$(cd "$here/.." && pwd)
+odbc_dir=$(dirname "$(ls /usr/lib/*/odbc/libsqlite3odbc.so | head -n 1)")
 extension="$build/tests/support/vksystem_attach.so"
 
 # Prints "seconds max-rss-KiB" of one command.
 measure() {
   local report
   report=$(mktemp)
-  /usr/bin/time -o "$report" -f '%e %M' "$@" > /dev/null 2>&1
+  /usr/bin/time -o "$report" -f '%e %M' "$@" >/dev/null 2>&1
   tail -n 1 "$report"
   rm -f "$report"
 }
 
-printf '%-6s %-8s %10s %12s %12s %12s %10s %14s\n' scale driver lines export_s floor_s ratio lines/s max_rss_MiB
-for scale in $scales; do
-  root="$build/bench/scale$scale"
+# A tree of the newer system with a data source VKOLD and the login in the
+# settings file; prints nothing.
+lay_out() {
+  local root=$1 datasource=$2 user=$3 password=$4
   rm -rf "$root"
   mkdir -p "$root/Files" "$root/Kelvarion_php/log" "$root/a/b" "$root/odbc"
-  "$here/make_database.sh" "$scale" "$root/old.db"
-  printf '[VKOLD]\nDriver=%s\nDatabase=%s\nLoadExt=%s\n' "$driver" "$root/old.db" "$extension" \
-    > "$root/odbc/odbc.ini"
+  printf '%s' "$datasource" >"$root/odbc/odbc.ini"
+  : >"$root/odbc/odbcinst.ini"
+  {
+    echo "$user" | "$build/src/skarvik-cipher" entry BENCH 1 LOGIN -
+    echo "$password" | "$build/src/skarvik-cipher" entry BENCH 2 PASS -
+  } >"$root/Files/Kelvarion.Ini"
+}
+
+report() {
+  local driver=$1 scale=$2 root=$3 user=$4 password=$5
   export ODBCSYSINI="$root/odbc" ODBCINI="$root/odbc/odbc.ini"
   cd "$root/a/b"
-  # One run to warm the file cache, then the measured ones.
-  "$build/src/skarvik" VKOLD > /dev/null
-  read -r export_s export_kb <<< "$(measure "$build/src/skarvik" VKOLD)"
-  read -r floor_s floor_kb <<< "$(measure "$build/bench/query_floor" VKOLD)"
+  # One run to warm the caches, then the measured ones.
+  "$build/src/skarvik" VKOLD >/dev/null
+  local export_s export_kb floor_s floor_kb lines terminals
+  read -r export_s export_kb <<<"$(measure "$build/src/skarvik" VKOLD)"
+  read -r floor_s floor_kb <<<"$(measure "$build/bench/query_floor" VKOLD "$user" "$password")"
   lines=$(cat ./*.dat | wc -l)
-  awk -v s="$scale" -v l="$lines" -v e="$export_s" -v f="$floor_s" -v k="$export_kb" -v fk="$floor_kb" \
-    'BEGIN { printf "%-6s %-8s %10d %12.2f %12.2f %12.3f %10.0f %8.1f (floor %.1f)\n", s, "SQLite", l, e, f, e / f, l / e, k / 1024, fk / 1024 }'
-done
+  terminals=$((10000 * scale))
+  awk -v d="$driver" -v s="$scale" -v l="$lines" -v e="$export_s" -v f="$floor_s" \
+    -v k="$export_kb" -v fk="$floor_kb" -v t="$terminals" 'BEGIN {
+      printf "| %-10s | %5s | %8d | %8.2f | %8.2f | %6.3f | %9.0f | %8.1f | %9.1f | %7.1f |\n",
+        d, s, l, e, f, e / f, l / e, 1e6 * e / t, k / 1024, fk / 1024 }'
+}
+
+sqlite_runs() {
+  for scale in $scales; do
+    local root="$build/bench/sqlite-$scale"
+    lay_out "$root" "[VKOLD]
+Driver=$odbc_dir/libsqlite3odbc.so
+Database=$root/old.db
+LoadExt=$extension
+" "" ""
+    "$here/make_database.sh" "$scale" "$root/old.db"
+    report SQLite "$scale" "$root" "" ""
+  done
+}
+
+stop_servers() {
+  "$top/scripts/test-servers.sh" stop "$servers_env" >/dev/null 2>&1 || true
+  rm -f "$servers_env"
+}
+
+postgres_runs() {
+  servers_env=$(mktemp)
+  trap 'stop_servers' EXIT
+  "$top/scripts/test-servers.sh" start "$servers_env" >/dev/null
+  # shellcheck disable=SC1090
+  . "$servers_env"
+  export PGPASSWORD=$SKARVIK_PG_ADMIN_PASSWORD
+  local psql=(psql -q -h 127.0.0.1 -p "$SKARVIK_PG_PORT" -U "$SKARVIK_PG_ADMIN_USER" -v ON_ERROR_STOP=1)
+  for scale in $scales; do
+    local root="$build/bench/postgres-$scale" db="skarvik_bench_$scale"
+    "${psql[@]}" -d postgres -c "DROP DATABASE IF EXISTS $db" -c "CREATE DATABASE $db"
+    "${psql[@]}" -d "$db" -v scale="$scale" -f "$here/make_database_pg.sql" >/dev/null
+    lay_out "$root" "[VKOLD]
+Driver=$odbc_dir/psqlodbca.so
+Servername=127.0.0.1
+Port=$SKARVIK_PG_PORT
+Database=$db
+ConnSettings=SET client_encoding TO 'LATIN1'
+" "$SKARVIK_PG_ADMIN_USER" "$SKARVIK_PG_ADMIN_PASSWORD"
+    report PostgreSQL "$scale" "$root" "$SKARVIK_PG_ADMIN_USER" "$SKARVIK_PG_ADMIN_PASSWORD"
+  done
+}
+
+echo "| driver     | scale |    lines | export_s |  floor_s |  ratio |   lines/s | us/terminal | max_rss_MiB | floor_MiB |"
+echo "|------------|-------|----------|----------|----------|--------|-----------|----------|-----------|---------|"
+sqlite_runs
+postgres_runs
