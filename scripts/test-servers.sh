@@ -207,6 +207,11 @@ stop_all() {
   rm -rf "$1"
 }
 
+on_signal() {
+  if [ -n "$child" ]; then kill -TERM "$child" 2>/dev/null || true; fi
+  exit "$1"
+}
+
 case "${1:-}" in
   run)
     shift
@@ -216,14 +221,21 @@ case "${1:-}" in
       exec "$@"
     fi
     base=
+    child=
     trap '[ -n "$base" ] && stop_all "$base"' EXIT
-    trap 'exit 130' INT TERM
+    # The command runs in the background so that a signal reaches this shell
+    # at once; it is handed on, and the servers stop on the way out.
+    trap 'on_signal 129' HUP
+    trap 'on_signal 130' INT
+    trap 'on_signal 143' TERM
     start_all
     env_file=$base/env
     write_env "$env_file"
     # shellcheck disable=SC1090
     . "$env_file"
-    "$@"
+    "$@" &
+    child=$!
+    wait "$child"
     ;;
   start)
     [ $# -eq 2 ] || { echo "usage: $0 start ENVFILE" >&2; exit 2; }
