@@ -22,7 +22,8 @@ pg_bindir() {
     return
   fi
   local initdb
-  initdb=$(ls -d /usr/lib/postgresql/*/bin/initdb 2>/dev/null | sort -V | tail -n 1)
+  initdb=$(printf '%s\n' /usr/lib/postgresql/*/bin/initdb | sort -V | tail -n 1)
+  [ -x "$initdb" ] || initdb=
   [ -n "$initdb" ] || { echo "test-servers: PostgreSQL (initdb) is not installed" >&2; return 1; }
   dirname "$initdb"
 }
@@ -86,8 +87,7 @@ fsync = off
 synchronous_commit = off
 full_page_writes = off
 EOF
-  local attempt
-  for attempt in 1 2 3 4 5; do
+  for _ in 1 2 3 4 5; do
     pg_port=$(free_port)
     if as_user postgres "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
       -o "-p $pg_port" start >/dev/null; then
@@ -117,8 +117,8 @@ start_mariadb() {
     --auth-root-authentication-method=socket --skip-test-db >"$dir/install.log" 2>&1 ||
     { cat "$dir/install.log" >&2; return 1; }
   mariadb_password=$(random_word)
-  local attempt pid
-  for attempt in 1 2 3 4 5; do
+  local pid
+  for _ in 1 2 3 4 5; do
     mariadb_port=$(free_port)
     # latin1 is the old system's character set. PAD_CHAR_TO_FULL_LENGTH
     # hands CHAR columns out blank-padded, as the old system's database
@@ -126,14 +126,13 @@ start_mariadb() {
     setsid mariadbd --no-defaults --datadir="$dir/data" --user="$(server_user mysql)" \
       --bind-address=127.0.0.1 --port="$mariadb_port" --socket="$dir/run/mariadb.sock" \
       --pid-file="$dir/run/mariadb.pid" --log-error="$dir/server.log" --skip-name-resolve \
-      --character-set-server=latin1 --collation-server=latin1_swedish_ci \
+      --character-set-server=latin1 --collation-server=latin1_nopad_bin \
       --sql-mode=STRICT_TRANS_TABLES,ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION,PAD_CHAR_TO_FULL_LENGTH \
       --max-connections=200 --innodb-flush-log-at-trx-commit=0 --innodb-buffer-pool-size=64M \
       --skip-log-bin </dev/null >/dev/null 2>&1 &
     pid=$!
     echo "$pid" >"$base/mariadb.pid"
-    local waited
-    for waited in $(seq 1 120); do
+    for _ in $(seq 1 120); do
       if mariadb-admin --no-defaults --socket="$dir/run/mariadb.sock" ping >/dev/null 2>&1; then
         mariadb_socket=$dir/run/mariadb.sock
         # The install's own accounts log in by socket peer (root, or the
@@ -168,8 +167,7 @@ stop_mariadb() {
   [ -f "$pidfile" ] || return 0
   pid=$(cat "$pidfile")
   kill "$pid" 2>/dev/null || return 0
-  local waited
-  for waited in $(seq 1 120); do
+  for _ in $(seq 1 120); do
     kill -0 "$pid" 2>/dev/null || return 0
     sleep 0.25
   done
