@@ -27,7 +27,9 @@ std::string ConnectionString(const std::string& database) {
 }
 
 int Lock(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  // Read-only is enough for flock, and works on a lock file another user
+  // created.
+  const int fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) {
     ADD_FAILURE() << "cannot open the lock file " << path << ": " << std::strerror(errno);
     return -1;

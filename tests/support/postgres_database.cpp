@@ -73,8 +73,8 @@ PostgresDatabase::~PostgresDatabase() {
 
 std::string PostgresDatabase::dataSource(const std::string& name,
                                          const std::vector<std::string>& options) const {
-  // psqlODBC reads whole results by default (no UseDeclareFetch), which is
-  // what lets the tool keep several statements active on one connection.
+  // The driver's defaults otherwise: each result is read whole (no
+  // UseDeclareFetch), and the tool's nested statements share the connection.
   std::string section = "[" + name +
                         "]\nDriver=" SKARVIK_PSQLODBC_DRIVER "\nServername=127.0.0.1\nPort=" +
                         Environment("SKARVIK_PG_PORT") + "\nDatabase=" + name_ +
