@@ -17,6 +17,7 @@ cmake --build "$build" -j "$jobs"
 odbcinst=$(ls /usr/lib/*/libodbcinst.so.2 2>/dev/null | head -n 1)
 export LD_PRELOAD="${odbcinst}${LD_PRELOAD:+:$LD_PRELOAD}"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:${ASAN_OPTIONS:-}"
+export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0:${LSAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}"
 
 "$top/scripts/test-servers.sh" run ctest --test-dir "$build" --output-on-failure -j "$jobs"
