@@ -12,13 +12,21 @@ top=$(cd "$here/.." && pwd)
 odbc_dir=$(dirname "$(ls /usr/lib/*/odbc/libsqlite3odbc.so | head -n 1)")
 extension="$build/tests/support/vksystem_attach.so"
 
-# Prints "seconds max-rss-KiB" of one command.
+runs=${BENCH_RUNS:-5}
+
+# Prints "seconds max-rss-KiB" of one command: the median wall time of
+# $runs runs (single runs vary by a fifth here) and the largest peak memory.
 measure() {
-  local report
+  local report times=() rss=0 line
   report=$(mktemp)
-  /usr/bin/time -o "$report" -f '%e %M' "$@" >/dev/null 2>&1
-  tail -n 1 "$report"
+  for _ in $(seq "$runs"); do
+    /usr/bin/time -o "$report" -f '%e %M' "$@" >/dev/null 2>&1
+    read -r line <<<"$(tail -n 1 "$report")"
+    times+=("${line% *}")
+    [ "${line#* }" -gt "$rss" ] && rss=${line#* }
+  done
   rm -f "$report"
+  echo "$(printf '%s\n' "${times[@]}" | sort -g | sed -n "$(((runs + 1) / 2))p") $rss"
 }
 
 # A tree of the newer system with a data source VKOLD and the login in the

@@ -13,7 +13,11 @@ constexpr std::size_t kFileBufferSize = 1 << 16;
 
 TextStream::TextStream(const char* path, Mode mode)
     : file_(std::fopen(path, mode == Mode::kAppend ? "ab" : "wb")) {
-  if (file_ != nullptr) std::setvbuf(file_, nullptr, _IOFBF, kFileBufferSize);
+  // The C library would take its own small buffer and ignore the size.
+  if (file_ != nullptr) {
+    buffer_ = std::make_unique<char[]>(kFileBufferSize);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, kFileBufferSize);
+  }
 }
 
 TextStream::TextStream(std::FILE* borrowed) : file_(borrowed), owned_(false) {}

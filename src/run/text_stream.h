@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,7 @@ class TextStream {
   explicit TextStream(std::FILE* borrowed);
   void put(const char* bytes, std::size_t count);
 
+  std::unique_ptr<char[]> buffer_;  // the FILE writes through it until closed
   std::FILE* file_ = nullptr;
   bool owned_ = true;
   bool failed_ = false;
