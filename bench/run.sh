@@ -14,19 +14,35 @@ extension="$build/tests/support/vksystem_attach.so"
 
 runs=${BENCH_RUNS:-5}
 
-# Prints "seconds max-rss-KiB" of one command: the median wall time of
-# $runs runs (single runs vary by a fifth here) and the largest peak memory.
-measure() {
-  local report times=() rss=0 line
+# One timed run: prints "wall-seconds cpu-seconds max-rss-KiB".
+timed() {
+  local report
   report=$(mktemp)
-  for _ in $(seq "$runs"); do
-    /usr/bin/time -o "$report" -f '%e %M' "$@" >/dev/null 2>&1
-    read -r line <<<"$(tail -n 1 "$report")"
-    times+=("${line% *}")
-    [ "${line#* }" -gt "$rss" ] && rss=${line#* }
-  done
+  /usr/bin/time -o "$report" -f '%e %U %S %M' "$@" >/dev/null 2>&1
+  awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }' "$report"
   rm -f "$report"
-  echo "$(printf '%s\n' "${times[@]}" | sort -g | sed -n "$(((runs + 1) / 2))p") $rss"
+}
+
+median() { sort -g | sed -n "$(((runs + 1) / 2))p"; }
+
+# The export and the floor, run in turns $runs times, so that what the
+# machine does meanwhile falls on both alike (single runs vary by a fifth
+# here). Prints the medians of wall and CPU time and the peak memory of
+# each: "export_wall export_cpu export_kib floor_wall floor_cpu floor_kib".
+measure_pair() {
+  local export_runs=() floor_runs=() line
+  for _ in $(seq "$runs"); do
+    export_runs+=("$(timed "$@")")
+    floor_runs+=("$(timed "$build/bench/query_floor" VKOLD "$user" "$password")")
+  done
+  for set in export floor; do
+    local -n list="${set}_runs"
+    printf '%s %s %s ' \
+      "$(printf '%s\n' "${list[@]}" | awk '{ print $1 }' | median)" \
+      "$(printf '%s\n' "${list[@]}" | awk '{ print $2 }' | median)" \
+      "$(printf '%s\n' "${list[@]}" | awk '{ print $3 }' | sort -g | tail -n 1)"
+  done
+  echo
 }
 
 # A tree of the newer system with a data source VKOLD and the login in the
@@ -49,15 +65,15 @@ report() {
   cd "$root/a/b"
   # One run to warm the caches, then the measured ones.
   "$build/src/skarvik" VKOLD >/dev/null
-  local export_s export_kb floor_s floor_kb lines terminals
-  read -r export_s export_kb <<<"$(measure "$build/src/skarvik" VKOLD)"
-  read -r floor_s floor_kb <<<"$(measure "$build/bench/query_floor" VKOLD "$user" "$password")"
+  "$build/bench/query_floor" VKOLD "$user" "$password" >/dev/null
+  local export_s export_cpu export_kb floor_s floor_cpu floor_kb lines terminals
+  read -r export_s export_cpu export_kb floor_s floor_cpu floor_kb <<<"$(measure_pair "$build/src/skarvik" VKOLD)"
   lines=$(cat ./*.dat | wc -l)
   terminals=$((10000 * scale))
   awk -v d="$driver" -v s="$scale" -v l="$lines" -v e="$export_s" -v f="$floor_s" \
-    -v k="$export_kb" -v fk="$floor_kb" -v t="$terminals" 'BEGIN {
-      printf "| %-10s | %5s | %8d | %8.2f | %8.2f | %6.3f | %9.0f | %8.1f | %9.1f | %7.1f |\n",
-        d, s, l, e, f, e / f, l / e, 1e6 * e / t, k / 1024, fk / 1024 }'
+    -v ec="$export_cpu" -v fc="$floor_cpu" -v k="$export_kb" -v fk="$floor_kb" -v t="$terminals" 'BEGIN {
+      printf "| %-10s | %5s | %7d | %6.2f | %6.2f | %5.3f | %6.2f | %6.2f | %5.3f | %7.0f | %6.1f | %6.1f | %6.1f |\n",
+        d, s, l, e, f, e / f, ec, fc, ec / fc, l / e, 1e6 * e / t, k / 1024, fk / 1024 }'
 }
 
 sqlite_runs() {
@@ -84,7 +100,7 @@ postgres_runs() {
   "$top/scripts/test-servers.sh" start "$servers_env" >/dev/null
   # shellcheck disable=SC1090
   . "$servers_env"
-  export PGPASSWORD=$SKARVIK_PG_ADMIN_PASSWORD
+  export PGPASSWORD=$SKARVIK_PG_ADMIN_PASSWORD PGOPTIONS="--client-min-messages=warning"
   local psql=(psql -q -h 127.0.0.1 -p "$SKARVIK_PG_PORT" -U "$SKARVIK_PG_ADMIN_USER" -v ON_ERROR_STOP=1)
   for scale in $scales; do
     local root="$build/bench/postgres-$scale" db="skarvik_bench_$scale"
@@ -101,7 +117,7 @@ ConnSettings=SET client_encoding TO 'LATIN1'
   done
 }
 
-echo "| driver     | scale |    lines | export_s |  floor_s |  ratio |   lines/s | us/terminal | max_rss_MiB | floor_MiB |"
-echo "|------------|-------|----------|----------|----------|--------|-----------|----------|-----------|---------|"
+echo "| driver     | scale |   lines | wall s | floor s | ratio | CPU s | floor CPU s | ratio | lines/s | us/terminal | max RSS MiB | floor MiB |"
+echo "|------------|-------|---------|--------|---------|-------|-------|-------------|-------|---------|-------------|-------------|-----------|"
 sqlite_runs
 postgres_runs

@@ -3,14 +3,11 @@
 // the console and the exit code say when the database or the disk fails.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "migration.h"
 
 namespace skarvik::testbed {
 namespace {
 
-namespace fs = std::filesystem;
 using Values = std::vector<std::pair<std::string, Value>>;
 
 Row TypeNaming(const std::string& type, const std::string& column, const std::string& table) {
@@ -179,52 +176,6 @@ TEST_P(BalanceExport, FailedLookupIsLoggedAndTheTableLeftOut) {
   c.exitCode = 1;
   c.prepare = [](Migration& m) { Drop(m, "Vks114Tsm"); };
   ExpectExport(GetParam(), c);
-}
-
-// A file that cannot be created or written ends this export with 90; the
-// key tables are written all the same.
-TEST_P(BalanceExport, FileFailuresAreShownAndEndTheRunWithNinety) {
-  struct Failure {
-    std::string name;
-    std::string blocked;
-    bool full;  // a device without room instead of a directory in the way
-    std::string output;
-    std::optional<std::string> headers;
-    std::optional<std::string> positions;
-  } failures[] = {
-      {"headers not created", "SldKopf.dat", false,
-       "Erzeugen der Tempor\xE4rdatei (SaldoKopfsatz) fehlgeschlagen\r\n", std::nullopt,
-       std::nullopt},
-      {"positions not created", "SldPos.dat", false,
-       "Erzeugen der Tempor\xE4rdatei (SaldoPostensatz) fehlgeschlagen\r\n", "", std::nullopt},
-      {"headers not written", "SldKopf.dat", true,
-       "Schreiben der Tempor\xE4rdatei (SaldoKopfsatz) fehlgeschlagen\r\n", std::nullopt,
-       "SAL,1,,,,,VKImport,,,,\r\n"},
-      {"positions not written", "SldPos.dat", true,
-       "Schreiben der Tempor\xE4rdatei (SaldoPostensatz) fehlgeschlagen\r\n",
-       "SAL,8316-001,,,,,VKImport,\r\n", std::nullopt},
-  };
-  for (const Failure& f : failures) {
-    ExportCase c = Tables(f.name,
-                          {TypeNaming("1", "TsmSal", "SAL"), BalanceTable("SAL"),
-                           BalancePosition("SAL", {{"TsaLfd", "1"}}),
-                           TypeNaming("1", "TsmTas", "TAS"), KeyTable("TAS")},
-                          {{"TstKopf.dat", "TAS,,,,VKImport,,1,,,TAS,,,\r\n"}, {"TstPos.dat", ""}});
-    if (f.headers) c.files["SldKopf.dat"] = f.headers;
-    if (f.positions) c.files["SldPos.dat"] = f.positions;
-    if (!f.full && f.blocked == "SldKopf.dat") c.files["SldPos.dat"] = std::nullopt;
-    c.output = f.output;
-    c.exitCode = 90;
-    c.prepare = [f](Migration& m) {
-      const fs::path path = m.tree().workDir() / f.blocked;
-      if (f.full) {
-        fs::create_symlink("/dev/full", path);
-      } else {
-        fs::create_directory(path);
-      }
-    };
-    ExpectExport(GetParam(), c);
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, BalanceExport, ::testing::ValuesIn(TestedDrivers()),

@@ -3,14 +3,11 @@
 // positions, and what happens when the database or the disk fails.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "migration.h"
 
 namespace skarvik::testbed {
 namespace {
 
-namespace fs = std::filesystem;
 using Values = std::vector<std::pair<std::string, Value>>;
 
 Row TypeNaming(const std::string& column, const std::string& table) {
@@ -154,54 +151,6 @@ TEST_P(KeyExport, MissingPositionTableIsLoggedPerTableAndHeadersStay) {
   c.exitCode = 1;
   c.prepare = [](Migration& m) { m.db().exec("DROP TABLE " + m.db().qualified("O2108Tta")); };
   ExpectExport(GetParam(), c);
-}
-
-TEST_P(KeyExport, FileFailuresAreShownAndEndTheRunWithNinety) {
-  struct Failure {
-    std::string name;
-    std::string blocked;
-    bool full;  // a device without room instead of a directory in the way
-    std::string output;
-    std::map<std::string, std::optional<std::string>> files;
-  } failures[] = {
-      {"headers not created",
-       "TstKopf.dat",
-       false,
-       "Erzeugen der Tempor\xE4rdatei (TstTabKopfsatz) fehlgeschlagen\r\n",
-       {{"TstPos.dat", std::nullopt}}},
-      {"positions not created",
-       "TstPos.dat",
-       false,
-       "Erzeugen der Tempor\xE4rdatei (TstTabPostensatz) fehlgeschlagen\r\n",
-       {{"TstKopf.dat", ""}}},
-      {"headers not written",
-       "TstKopf.dat",
-       true,
-       "Schreiben der Tempor\xE4rdatei (TstTabKopfsatz) fehlgeschlagen\r\n",
-       {{"TstPos.dat", "TAS,,,,,1,,,,,VKImport,,,,,,,,,,,,,,1,0,\r\n"}}},
-      {"positions not written",
-       "TstPos.dat",
-       true,
-       "Schreiben der Tempor\xE4rdatei (TstTabPostensatz) fehlgeschlagen\r\n",
-       {{"TstKopf.dat", "TAS,,,,VKImport,,1,,,TAS,,,\r\n"}}},
-  };
-  for (const Failure& f : failures) {
-    ExportCase c = Tables(
-        f.name,
-        {TypeNaming("TsmTas", "TAS"), KeyTable("TAS"), KeyPosition("TAS", {{"TtaPos", "1"}})},
-        f.files);
-    c.output = f.output;
-    c.exitCode = 90;
-    c.prepare = [f](Migration& m) {
-      const fs::path path = m.tree().workDir() / f.blocked;
-      if (f.full) {
-        fs::create_symlink("/dev/full", path);
-      } else {
-        fs::create_directory(path);
-      }
-    };
-    ExpectExport(GetParam(), c);
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, KeyExport, ::testing::ValuesIn(TestedDrivers()),
