@@ -37,15 +37,18 @@ void TextStream::put(const char* bytes, std::size_t count) {
 
 void TextStream::write(std::string_view text) {
   if (file_ == nullptr) return;
-  if (text.find('\n') == std::string_view::npos) {
+  std::size_t lf = text.find('\n');
+  if (lf == std::string_view::npos) {
     put(text.data(), text.size());
     return;
   }
   translated_.clear();
-  for (const char c : text) {
-    if (c == '\n') translated_ += '\r';
-    translated_ += c;
+  std::size_t start = 0;
+  for (; lf != std::string_view::npos; lf = text.find('\n', start)) {
+    translated_.append(text.substr(start, lf - start)).append("\r\n");
+    start = lf + 1;
   }
+  translated_.append(text.substr(start));
   put(translated_.data(), translated_.size());
 }
 

@@ -83,9 +83,11 @@ bool Matches(const IniEntry& entry, std::string_view section, std::string_view k
 
 void DecipherValue(IniEntry& entry) {
   // At most 200 digits: 13 blocks of 8 bytes and the NUL.
-  std::array<char, 2 * sizeof(entry.iniValue.bytes)> plain{};
-  DecryptValue(entry.iniValue.view(), plain, kSettingsKey);
-  entry.iniValue.assign(plain.data());
+  Text<2 * sizeof(entry.iniValue.bytes)> plain;
+  DecryptValue(entry.iniValue.view(), plain.bytes, kSettingsKey);
+  entry.iniValue.assign(plain.c_str());
+  // The plain value is a password; no copy of it stays behind here.
+  plain.wipe();
 }
 
 }  // namespace
