@@ -38,7 +38,8 @@ int StatementCursor::open(std::string_view key) {
     // Without a statement the query cannot run at all: that is a failure of
     // the run, not an empty table.
     sqlCode_ = SQL_ERROR;
-    fail(policy_.openTag, SQL_ERROR, session_.hDbc(), SQL_HANDLE_DBC);
+    const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_DBC, session_.hDbc());
+    session_.logQueryFailure(policy_.openTag, SQL_ERROR, diag.message.view(), stmtText_);
     return SQL_ERROR;
   }
   SetStatementAttributes(stmt_.get(), policy_.concurrency, session_.unqualifiedNames());
@@ -78,12 +79,6 @@ int StatementCursor::close() {
   if (!stmt_) return sqlCode_;
   sqlCode_ = stmt_.reset();
   return sqlCode_;
-}
-
-void StatementCursor::fail(std::string_view tag, long number, SQLHANDLE diagnosed,
-                           SQLSMALLINT handleType) {
-  const DiagRecord diag = SQL_GetDiag(handleType, diagnosed);
-  session_.logQueryFailure(tag, number, diag.message.view(), stmtText_);
 }
 
 }  // namespace skarvik

@@ -48,8 +48,6 @@ class StatementCursor {
   int sqlCode() const { return sqlCode_; }
 
  private:
-  void fail(std::string_view tag, long number, SQLHANDLE diagnosed, SQLSMALLINT handleType);
-
   Session& session_;
   const CursorPolicy& policy_;
   std::string selectText_;

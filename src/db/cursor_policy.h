@@ -23,8 +23,8 @@ enum class CursorKind {
 };
 
 enum class Concurrency {
-  kNotSet,      // no statement attributes at all: the driver's default cursor
-  kByNames,     // read-only on the special data source, lock otherwise
+  kNotSet,   // no statement attributes at all: the driver's default cursor
+  kByNames,  // read-only on the special data source, lock otherwise
   kAlwaysLock,
 };
 

@@ -14,8 +14,8 @@ template <class Record>
 struct Query {
   CursorKind cursor;
   std::span<const Column<Record>> columns;
-  int columnsPerGroup;  // the old texts put a second blank after each group
-  const char* from;     // after the select list; "%s" stands for the key
+  int columnsPerGroup;                    // the old texts put a second blank after each group
+  const char* from;                       // after the select list; "%s" stands for the key
   void (*afterFetch)(Record&) = nullptr;  // after every field was trimmed
 };
 

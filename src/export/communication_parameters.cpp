@@ -43,7 +43,8 @@ void Merge(const C& row, TerminalRecord& terminal) {
 
 }  // namespace
 
-CommunicationLookup::CommunicationLookup(Session& session) : cursor_(session, kCommunicationQuery) {}
+CommunicationLookup::CommunicationLookup(Session& session)
+    : cursor_(session, kCommunicationQuery) {}
 
 int CommunicationLookup::SQL_GetComParm(TerminalRecord& terminal) {
   C row;

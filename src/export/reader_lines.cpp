@@ -18,8 +18,8 @@ constexpr Column<Z> kColumns[] = {
 };
 
 // Models whose reader at address 1 is not built in.
-constexpr std::string_view kModelsWithoutInternalReader[] = {"8316-301", "8359-002",
-                                                             "8374-010", "8374-614"};
+constexpr std::string_view kModelsWithoutInternalReader[] = {"8316-301", "8359-002", "8374-010",
+                                                             "8374-614"};
 constexpr int kReadersPerGroup = 8;
 
 // C semantics on purpose: truncating division and a remainder with the sign
@@ -50,8 +50,8 @@ void WriteReaderLine(OutputFile& file, const char* kind, const Z& z) {
 
 }  // namespace
 
-const Query<ReaderRecord> kReaderQuery = {
-    CursorKind::kReader, kColumns, 5, " FROM  VKSYSTEM.Vks401Zls  WHERE  ZlsTrm = '%s'"};
+const Query<ReaderRecord> kReaderQuery = {CursorKind::kReader, kColumns, 5,
+                                          " FROM  VKSYSTEM.Vks401Zls  WHERE  ZlsTrm = '%s'"};
 
 const char* ReaderKind(std::string_view model, std::string_view address) {
   for (const std::string_view excluded : kModelsWithoutInternalReader) {

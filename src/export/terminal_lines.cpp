@@ -43,17 +43,15 @@ const Query<R> kTypeTableQuery = {CursorKind::kVks114Tsm, kTypeTableColumns, 4,
                                   " FROM  VKSYSTEM.Vks114Tsm"};
 
 void WriteTrmLine(OutputFile& file, const R& r) {
-  file.writeLine({"TRM",
-                  r.TrmNam.view(), r.TrmTas.view(), r.TrmSal.view(), r.TrmUpl.view(),
-                  r.TrmDnl.view(), r.TrmSpr.view(), r.TrmDtm.view(), r.TrmApp.view(),
-                  r.TrmLog.view(), r.TrmPra.view(), r.TrmSyn.view(), r.TrmTon.view(),
-                  r.TrmDau.view(), r.TrmLst.view(), r.TrmHst.view(), r.TrmAlf.view(),
-                  r.TrmSto.view(), r.TrmTxt.view(), r.TrmKtx.view(), r.TrmSta.view(),
-                  r.TrmErf.view(), r.TrmInt.view(), r.TrmMod.view(), r.TrmFnk.view(),
-                  r.TrmDis.view(), r.ComTwx.view(), r.ComPor.view(), r.ComSch.view(),
-                  r.ComSto.view(), r.ComIpa.view(), r.ComSub.view(), r.ComGat.view(),
-                  r.ComShs.view(), r.ComTmp.view(), r.ComEvp.view(), r.dialNumber.view(),
-                  r.ComLer.view(), r.ComDwl.view(), r.ComGid.view()});
+  file.writeLine(
+      {"TRM",           r.TrmNam.view(),     r.TrmTas.view(), r.TrmSal.view(), r.TrmUpl.view(),
+       r.TrmDnl.view(), r.TrmSpr.view(),     r.TrmDtm.view(), r.TrmApp.view(), r.TrmLog.view(),
+       r.TrmPra.view(), r.TrmSyn.view(),     r.TrmTon.view(), r.TrmDau.view(), r.TrmLst.view(),
+       r.TrmHst.view(), r.TrmAlf.view(),     r.TrmSto.view(), r.TrmTxt.view(), r.TrmKtx.view(),
+       r.TrmSta.view(), r.TrmErf.view(),     r.TrmInt.view(), r.TrmMod.view(), r.TrmFnk.view(),
+       r.TrmDis.view(), r.ComTwx.view(),     r.ComPor.view(), r.ComSch.view(), r.ComSto.view(),
+       r.ComIpa.view(), r.ComSub.view(),     r.ComGat.view(), r.ComShs.view(), r.ComTmp.view(),
+       r.ComEvp.view(), r.dialNumber.view(), r.ComLer.view(), r.ComDwl.view(), r.ComGid.view()});
 }
 
 }  // namespace skarvik

@@ -6,6 +6,7 @@
 #include "export/balance_export.h"
 #include "export/device_export.h"
 #include "export/key_export.h"
+#include "export/output_file.h"
 #include "run/purge.h"
 #include "run/run_log.h"
 #include "run/text_stream.h"
@@ -18,7 +19,6 @@ constexpr char kStartLine[] =
     "\n>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>Import Skarvik gestartet:";
 constexpr char kEndLine[] =
     "\n<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<Import Skarvik beendet:";
-constexpr int kFileFailure = 90;
 
 bool IsDebugOption(char* argument) { return std::strcmp(StrUpper(argument), "/D") == 0; }
 
@@ -31,7 +31,7 @@ bool NeedsPurge(Text<41>& dbSystem) {
 // decides the exit code together with the failures in the run log.
 class RunOutcome {
  public:
-  void note(int exportResult) { fileFailed_ = fileFailed_ || exportResult == kFileFailure; }
+  void note(int exportResult) { fileFailed_ = fileFailed_ || exportResult == kOutputFileFailed; }
   int exitCode(const Session& session) const {
     if (fileFailed_) return kExitFileFailed;
     return session.queryFailures() > 0 ? kExitQueryFailed : kExitOk;

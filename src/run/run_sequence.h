@@ -8,9 +8,9 @@ namespace skarvik {
 
 enum ExitCode : int {
   kExitOk = 0,
-  kExitQueryFailed = 1,     // a query failure stands in the run log
-  kExitFileFailed = 90,     // an output file could not be created or written
-  kExitNotStarted = -1,     // parameter error or failed connection
+  kExitQueryFailed = 1,  // a query failure stands in the run log
+  kExitFileFailed = 90,  // an output file could not be created or written
+  kExitNotStarted = -1,  // parameter error or failed connection
 };
 
 // Runs the whole migration; the result is the process's exit code.

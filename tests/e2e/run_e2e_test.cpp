@@ -16,7 +16,8 @@ const std::string kStart =
 const std::string kEnd =
     "\r\n<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<Import Skarvik beendet:\r\n";
 const std::string kConnectFailed = "Datenbankverbindung fehlgeschlagen, Fehler: -1\r\n";
-const std::string kConnectFailedLog = "Verbinden mit Quell-Datenbank fehlgeschlagen, Fehler: -1\r\n";
+const std::string kConnectFailedLog =
+    "Verbinden mit Quell-Datenbank fehlgeschlagen, Fehler: -1\r\n";
 
 class RunTest : public ::testing::Test {
  protected:

@@ -17,17 +17,17 @@ TEST_P(SettingsRun, DatabaseSystemOfMicrosoftSqlServerPurgesTheCommunicationTabl
     std::string dbSystem;
     bool purged;
   } cases[] = {
-      {"mssql", true}, {"SQLServer", true}, {"MSSQL", true}, {"MSSQLX", false},
-      {"SQLITE", false}, {"", false},
+      {"mssql", true},   {"SQLServer", true}, {"MSSQL", true},
+      {"MSSQLX", false}, {"SQLITE", false},   {"", false},
   };
   for (const Case& c : cases) {
     Migration migration(GetParam(), c.dbSystem);
-    migration.db().insert({{"Vks1140Trm", {{"TrmNam", "T1"}, {"TrmMod", "1"}}},
-                           {"Vks1140Com", {{"ComNam", "T1"}}}});
+    migration.db().insert(
+        {{"Vks1140Trm", {{"TrmNam", "T1"}, {"TrmMod", "1"}}}, {"Vks1140Com", {{"ComNam", "T1"}}}});
     const RunResult result = migration.run();
     EXPECT_EQ(result.exitCode, 0) << c.dbSystem << ": " << result.output;
-    const auto rows = migration.db().column("SELECT ComNam FROM " +
-                                            migration.db().qualified("Vks1140Com"));
+    const auto rows =
+        migration.db().column("SELECT ComNam FROM " + migration.db().qualified("Vks1140Com"));
     EXPECT_EQ(rows.size(), c.purged ? 0u : 1u) << c.dbSystem;
     // The export reads the table after the purge: a purged terminal has no
     // communication row and so no TRM line.
@@ -39,8 +39,8 @@ TEST_P(SettingsRun, MissingSettingsFileConnectsWithEmptyLogin) {
   if (GetParam() != Driver::kSqlite) GTEST_SKIP() << "only SQLite takes an empty login";
   Migration migration(GetParam(), "MSSQL");
   std::filesystem::remove(migration.tree().settingsFile());
-  migration.db().insert({{"Vks1140Trm", {{"TrmNam", "T1"}, {"TrmMod", "1"}}},
-                         {"Vks1140Com", {{"ComNam", "T1"}}}});
+  migration.db().insert(
+      {{"Vks1140Trm", {{"TrmNam", "T1"}, {"TrmMod", "1"}}}, {"Vks1140Com", {{"ComNam", "T1"}}}});
   const RunResult result = migration.run();
   EXPECT_EQ(result.exitCode, 0) << result.output;
   EXPECT_EQ(migration.tree().workFile("Device.dat"),

@@ -28,9 +28,7 @@ class RunLogTest : public ::testing::Test {
  protected:
   ~RunLogTest() override { fs::remove_all(dir_); }
 
-  void write(const std::string& text) {
-    WriteLog(log_.c_str(), backup_.c_str(), text);
-  }
+  void write(const std::string& text) { WriteLog(log_.c_str(), backup_.c_str(), text); }
   void fillTo(std::uintmax_t size) {
     std::ofstream(log_, std::ios::binary) << std::string(size, 'x');
   }

@@ -51,7 +51,9 @@ void MigrationTree::declareDataSources(const std::string& sections) {
   WriteFile(root_ / "odbc" / "odbc.ini", sections);
 }
 
-void MigrationTree::writeSettings(const std::string& content) { WriteFile(settingsFile(), content); }
+void MigrationTree::writeSettings(const std::string& content) {
+  WriteFile(settingsFile(), content);
+}
 
 std::string MigrationTree::workFile(const std::string& name) const {
   return ReadFile(workDir() / name);
@@ -112,8 +114,8 @@ std::string SettingsEntry(const MigrationTree& tree, const std::string& key,
   // A section of its own and a number other than 0: an empty section or the
   // number 0 would answer every lookup of the run.
   static int entries = 0;
-  const RunResult entry =
-      tree.runProgram(SKARVIK_CIPHER_BINARY, {"entry", "ODBC", std::to_string(++entries), key, "-"}, value + "\n");
+  const RunResult entry = tree.runProgram(
+      SKARVIK_CIPHER_BINARY, {"entry", "ODBC", std::to_string(++entries), key, "-"}, value + "\n");
   EXPECT_EQ(entry.exitCode, 0) << entry.output;
   return entry.output;
 }

@@ -37,8 +37,8 @@ std::vector<Value> SqliteDatabase::column(const std::string& sql) {
 
 std::string SqliteDatabase::dataSource(const std::string& name,
                                        const std::vector<std::string>& options) const {
-  std::string section = "[" + name + "]\nDriver=" SKARVIK_SQLITE_ODBC_DRIVER "\nDatabase=" +
-                        path_ + "\nLoadExt=" SKARVIK_SQLITE_EXTENSION "\n";
+  std::string section = "[" + name + "]\nDriver=" SKARVIK_SQLITE_ODBC_DRIVER "\nDatabase=" + path_ +
+                        "\nLoadExt=" SKARVIK_SQLITE_EXTENSION "\n";
   for (const std::string& option : options) section += option + "\n";
   return section;
 }
