@@ -25,29 +25,6 @@ Row BalancePosition(const std::string& table, Values more = {}) {
 }
 Row KeyTable(const std::string& name) { return {"O2100TastTab", {{"TttNam", name}}}; }
 
-std::string Skipped(const std::string& name) {
-  return "Saldotab. " + name +
-         " : keinem Terminal zugeordnet -> nicht \xFC"
-         "bernehmen.\r\n";
-}
-
-// The fields of ExportCase that every case here sets; the rest keep their
-// defaults.
-ExportCase Tables(const std::string& name, std::vector<Row> rows,
-                  std::map<std::string, std::optional<std::string>> files,
-                  const std::string& log = "") {
-  ExportCase c;
-  c.name = name;
-  c.rows = std::move(rows);
-  c.files = std::move(files);
-  c.log = log;
-  return c;
-}
-
-void Drop(Migration& m, const std::string& table) {
-  m.db().exec("DROP TABLE " + m.db().qualified(table));
-}
-
 const std::string kPositionSql =
     "SELECT  TsaSal, TsaLfd, TsaAnz,  TsaAus, TsaSta, TsaErf,  TsaDat, TsaSpl FROM  "
     "VKSYSTEM.G2101SalLst WHERE  TsaSal = ";
@@ -63,7 +40,7 @@ class BalanceExport : public ::testing::TestWithParam<Driver> {};
 TEST_P(BalanceExport, TablesNamedByATerminalTypeAreWrittenWithTheirPositions) {
   ExpectExport(
       GetParam(),
-      Tables(
+      MakeCase(
           "named tables",
           {TypeNaming("8373-011", "TsmSal", "KANTINE"),
            BalanceTable("KANTINE",
@@ -91,7 +68,7 @@ TEST_P(BalanceExport, TablesNamedByATerminalTypeAreWrittenWithTheirPositions) {
            {"SldPos.dat",
             "KANTINE,1,2,3,0,2019-03-02 09:00:00,VKImport,AB,,,\r\n"
             "KANTINE,2,,,,,VKImport,,,,\r\n"}},
-          Skipped("ORPHAN") + Skipped("TASTONLY")));
+          SkipLine("Saldotab.", "ORPHAN") + SkipLine("Saldotab.", "TASTONLY")));
 }
 
 TEST_P(BalanceExport, ModelIsTheFirstNamingTypeAfterTheLookupRules) {
@@ -100,7 +77,7 @@ TEST_P(BalanceExport, ModelIsTheFirstNamingTypeAfterTheLookupRules) {
     std::string written;
   } types[] = {
       {"3", "8316-300"}, {"8316-301", "8316-300"}, {"8374-010", "8374-050"}, {"99", "???"}};
-  ExportCase c = Tables("lookup rules", {}, {});
+  ExportCase c = MakeCase("lookup rules", {}, {});
   std::string expected;
   int n = 0;
   for (const Type& type : types) {
@@ -118,52 +95,52 @@ TEST_P(BalanceExport, ModelIsTheFirstNamingTypeAfterTheLookupRules) {
 
 TEST_P(BalanceExport, TableNameWithQuoteKeepsItsTypeAndPositions) {
   ExpectExport(GetParam(),
-               Tables("quote",
-                      {TypeNaming("8373-011", "TsmSal", "O'Neil"), BalanceTable("O'Neil"),
-                       BalancePosition("O'Neil", {{"TsaLfd", "1"}})},
-                      {{"SldKopf.dat", "O'Neil,8373-011,,,,,VKImport,\r\n"},
-                       {"SldPos.dat", "O'Neil,1,,,,,VKImport,,,,\r\n"}}));
+               MakeCase("quote",
+                        {TypeNaming("8373-011", "TsmSal", "O'Neil"), BalanceTable("O'Neil"),
+                         BalancePosition("O'Neil", {{"TsaLfd", "1"}})},
+                        {{"SldKopf.dat", "O'Neil,8373-011,,,,,VKImport,\r\n"},
+                         {"SldPos.dat", "O'Neil,1,,,,,VKImport,,,,\r\n"}}));
 }
 
 TEST_P(BalanceExport, EmptyTablesGiveEmptyFiles) {
   ExpectExport(
       GetParam(),
-      Tables("no tables", {},
-             {{"SldKopf.dat", ""}, {"SldPos.dat", ""}, {"TstKopf.dat", ""}, {"TstPos.dat", ""}}));
+      MakeCase("no tables", {},
+               {{"SldKopf.dat", ""}, {"SldPos.dat", ""}, {"TstKopf.dat", ""}, {"TstPos.dat", ""}}));
 }
 
 TEST_P(BalanceExport, SpecialSourceWritesNoTableFiles) {
-  ExportCase c = Tables("special source",
-                        {TypeNaming("1", "TsmSal", "SAL"), BalanceTable("SAL"),
-                         TypeNaming("1", "TsmTas", "TAS"), KeyTable("TAS")},
-                        {{"SldKopf.dat", std::nullopt},
-                         {"SldPos.dat", std::nullopt},
-                         {"TstKopf.dat", std::nullopt},
-                         {"TstPos.dat", std::nullopt}});
+  ExportCase c = MakeCase("special source",
+                          {TypeNaming("1", "TsmSal", "SAL"), BalanceTable("SAL"),
+                           TypeNaming("1", "TsmTas", "TAS"), KeyTable("TAS")},
+                          {{"SldKopf.dat", std::nullopt},
+                           {"SldPos.dat", std::nullopt},
+                           {"TstKopf.dat", std::nullopt},
+                           {"TstPos.dat", std::nullopt}});
   c.source = kSpecialSource;
   ExpectExport(GetParam(), c);
 }
 
 TEST_P(BalanceExport, MissingPositionTableIsLoggedPerTableAndHeadersStay) {
-  ExportCase c = Tables("no position table",
-                        {TypeNaming("1", "TsmSal", "A"), BalanceTable("A"),
-                         TypeNaming("1", "TsmSal", "B'x"), BalanceTable("B'x")},
-                        {{"SldKopf.dat",
-                          "A,8316-001,,,,,VKImport,\r\n"
-                          "B'x,8316-001,,,,,VKImport,\r\n"},
-                         {"SldPos.dat", ""}});
+  ExportCase c = MakeCase("no position table",
+                          {TypeNaming("1", "TsmSal", "A"), BalanceTable("A"),
+                           TypeNaming("1", "TsmSal", "B'x"), BalanceTable("B'x")},
+                          {{"SldKopf.dat",
+                            "A,8316-001,,,,,VKImport,\r\n"
+                            "B'x,8316-001,,,,,VKImport,\r\n"},
+                           {"SldPos.dat", ""}});
   const std::string failed =
       MissingTableLine(GetParam(), "SQL_Open_SldPosAlt", "VKSYSTEM.G2101SalLst") +
       "     sqlStmt : " + kPositionSql;
   c.log = failed + "'A'\r\n" + failed + "'B''x'\r\n";
   c.exitCode = 1;
-  c.prepare = [](Migration& m) { Drop(m, "G2101SalLst"); };
+  c.prepare = [](Migration& m) { DropTable(m, "G2101SalLst"); };
   ExpectExport(GetParam(), c);
 }
 
 TEST_P(BalanceExport, FailedLookupIsLoggedAndTheTableLeftOut) {
-  ExportCase c = Tables("no type table", {BalanceTable("SAL"), BalancePosition("SAL")},
-                        {{"SldKopf.dat", ""}, {"SldPos.dat", ""}});
+  ExportCase c = MakeCase("no type table", {BalanceTable("SAL"), BalancePosition("SAL")},
+                          {{"SldKopf.dat", ""}, {"SldPos.dat", ""}});
   const DriverError missing = MissingTableError(GetParam(), "VKSYSTEM.Vks114Tsm");
   c.log =
       "     SQL_Open_Vks114Tsm, ERROR: " + std::to_string(missing.native) + ", " + missing.message +
@@ -172,9 +149,9 @@ TEST_P(BalanceExport, FailedLookupIsLoggedAndTheTableLeftOut) {
       "TsmKtx, TsmKsw, TsmSta, TsmErf FROM  VKSYSTEM.Vks114Tsm\r\n" +
       MissingTableLine(GetParam(), "SQL_GetTerm", "VKSYSTEM.Vks114Tsm") +
       "     sqlStmt : SELECT  TsmTyp  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmSal = 'SAL'\r\n" +
-      Skipped("SAL");
+      SkipLine("Saldotab.", "SAL");
   c.exitCode = 1;
-  c.prepare = [](Migration& m) { Drop(m, "Vks114Tsm"); };
+  c.prepare = [](Migration& m) { DropTable(m, "Vks114Tsm"); };
   ExpectExport(GetParam(), c);
 }
 

@@ -24,10 +24,6 @@ std::vector<Row> TwoTerminalsWithReaders() {
           {"Vks401Zls", {{"ZlsTrm", "B'x"}, {"ZlsLes", "2"}}}};
 }
 
-void Drop(Migration& m, const std::string& table) {
-  m.db().exec("DROP TABLE " + m.db().qualified(table));
-}
-
 // The failure line of a cursor whose table is missing, in the driver's own
 // words and with its own native error.
 std::string MissingTableLine(Driver driver, const std::string& tag, const std::string& table) {
@@ -45,7 +41,7 @@ TEST_P(DeviceFailures, MissingTerminalTableIsLoggedAndTheTypeTableStillRuns) {
                 .log = MissingTableLine(GetParam(), "SQL_Open_TermAlt", "VKSYSTEM.Vks1140Trm") +
                        "     sqlStmt : " + kTerminalSql + "\r\n",
                 .exitCode = 1,
-                .prepare = [](Migration& m) { Drop(m, "Vks1140Trm"); }});
+                .prepare = [](Migration& m) { DropTable(m, "Vks1140Trm"); }});
 }
 
 TEST_P(DeviceFailures, MissingCommunicationTableCostsTheTrmLinesButNotTheReaders) {
@@ -60,7 +56,7 @@ TEST_P(DeviceFailures, MissingCommunicationTableCostsTheTrmLinesButNotTheReaders
                        MissingTableLine(GetParam(), "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
                        "     sqlStmt : " + ComSql("B''x") + "\r\n",
                 .exitCode = 1,
-                .prepare = [](Migration& m) { Drop(m, "Vks1140Com"); }});
+                .prepare = [](Migration& m) { DropTable(m, "Vks1140Com"); }});
 }
 
 TEST_P(DeviceFailures, TerminalNameWithQuoteKeepsItsTrmLineAndReaders) {

@@ -91,11 +91,6 @@ std::string Failed(const std::string& tag, const std::string& number, const std:
   return "     " + tag + ", ERROR: " + number + ", [SQLite]integer overflow (1)\r\n" +
          "     sqlStmt : " + sql + "\r\n";
 }
-std::string Skipped(const std::string& kind, const std::string& name) {
-  return kind + ". " + name +
-         " : keinem Terminal zugeordnet -> nicht \xFC"
-         "bernehmen.\r\n";
-}
 
 // Puts a view in place of the table whose column overflows in the row with
 // the given rowid. SQLite steps a view row by row only with StepAPI=1, so
@@ -248,9 +243,9 @@ std::vector<CursorFault> AssignmentFaults() {
                        {"TstPos.dat", r.keyPositions}},
                       Failed("SQL_Fetch_Vks114Tsm", "-1", kTypeSql) +
                           Failed("SQL_GetTerm", "-1", AssignmentSql("TsmSal", "S" + n)) +
-                          Skipped("Saldotab", "S" + n) +
+                          SkipLine("Saldotab.", "S" + n) +
                           Failed("SQL_GetTerm", "-1", AssignmentSql("TsmTas", "K" + n)) +
-                          Skipped("Tasttab", "K" + n)});
+                          SkipLine("Tasttab.", "K" + n)});
   }
   return faults;
 }

@@ -139,4 +139,25 @@ void ExpectExport(Driver driver, const ExportCase& c) {
   }
 }
 
+ExportCase MakeCase(const std::string& name, std::vector<Row> rows,
+                    std::map<std::string, std::optional<std::string>> files,
+                    const std::string& log) {
+  ExportCase c;
+  c.name = name;
+  c.rows = std::move(rows);
+  c.files = std::move(files);
+  c.log = log;
+  return c;
+}
+
+std::string SkipLine(const std::string& kind, const std::string& name) {
+  return kind + " " + name +
+         " : keinem Terminal zugeordnet -> nicht \xFC"
+         "bernehmen.\r\n";
+}
+
+void DropTable(Migration& m, const std::string& table) {
+  m.db().exec("DROP TABLE " + m.db().qualified(table));
+}
+
 }  // namespace skarvik::testbed

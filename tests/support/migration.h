@@ -74,6 +74,17 @@ struct ExportCase {
   std::function<void(Migration&)> prepare;
 };
 
+// A case of rows and expected files, the rest left at their defaults.
+ExportCase MakeCase(const std::string& name, std::vector<Row> rows,
+                    std::map<std::string, std::optional<std::string>> files,
+                    const std::string& log = "");
+
+// The log line of a table that no terminal type uses, its CR LF included:
+// kind is "Saldotab." or "Tasttab.".
+std::string SkipLine(const std::string& kind, const std::string& name);
+
+void DropTable(Migration& m, const std::string& table);
+
 // Runs the case on a fresh migration and checks every expectation.
 void ExpectExport(Driver driver, const ExportCase& c);
 
