@@ -35,7 +35,7 @@ SELECT printf('Typ %05d', i), '8373-011', printf('TAS%04d', i), printf('SAL%04d'
   'Terminaltyp', 'TT', '1', '1', 'admin' FROM n;
 WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000 * $scale)
 INSERT INTO O2101SalTab (TslNam, TslDau, TslTxt, TslSta, TslDat, TslErf)
-SELECT printf('SAL%04d', i), '12', 'Saldentabelle mit einem Text von mehr als dreissig Zeichen',
+SELECT printf('SAL%04d', i), '12', 'Saldentabelle, Text von mehr als dreissig Zeichen',
   '1', '2009-03-01 10:00:00', 'admin' FROM n;
 WITH RECURSIVE p(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM p WHERE k < 20)
 INSERT INTO G2101SalLst (TsaSal, TsaLfd, TsaAnz, TsaAus, TsaSta, TsaErf, TsaDat, TsaSpl)

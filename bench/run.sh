@@ -105,7 +105,11 @@ postgres_runs() {
   for scale in $scales; do
     local root="$build/bench/postgres-$scale" db="skarvik_bench_$scale"
     "${psql[@]}" -d postgres -c "DROP DATABASE IF EXISTS $db" -c "CREATE DATABASE $db"
-    "${psql[@]}" -d "$db" -v scale="$scale" -f "$here/make_database_pg.sql" >/dev/null
+    {
+      echo 'DROP SCHEMA IF EXISTS vksystem CASCADE; CREATE SCHEMA vksystem; SET search_path = vksystem;'
+      sed -n '/^CREATE TABLE/,/;$/p' "$top/demo/sample_database.sql"
+      cat "$here/make_database_pg.sql"
+    } | "${psql[@]}" -d "$db" -v scale="$scale" >/dev/null
     lay_out "$root" "[VKOLD]
 Driver=$odbc_dir/psqlodbca.so
 Servername=127.0.0.1
