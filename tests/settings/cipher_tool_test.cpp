@@ -1,6 +1,7 @@
 #include "settings/cipher_tool.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -119,7 +120,8 @@ TEST(CipherTool, PrintedEntriesAreFoundByTheLookup) {
   const std::string text = "P\xE4ss;w0rd with blanks ";
   const ToolRun login = RunTool({"entry", "VK1", "1", "LOGIN", "skarvik"});
   const ToolRun pass = RunTool({"entry", "VK2", "2", "PASS", "-"}, text + "\n");
-  const auto path = std::filesystem::path(::testing::TempDir()) / "cipher_tool_entries.ini";
+  const auto path = std::filesystem::path(::testing::TempDir()) /
+                    ("cipher_tool_entries_" + std::to_string(getpid()) + ".ini");
   std::ofstream(path, std::ios::binary) << login.out << pass.out;
 
   EXPECT_EQ(GetIniValue("", "LOGIN", 0, path.c_str()).iniValue.view(), "skarvik");

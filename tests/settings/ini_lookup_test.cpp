@@ -1,6 +1,7 @@
 #include "settings/ini_lookup.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <climits>
 #include <filesystem>
@@ -26,7 +27,7 @@ class SettingsFile {
  public:
   explicit SettingsFile(const std::string& content) {
     path_ = std::filesystem::path(::testing::TempDir()) /
-            ("settings_" + std::to_string(counter_++) + ".ini");
+            ("settings_" + std::to_string(getpid()) + "_" + std::to_string(counter_++) + ".ini");
     std::ofstream(path_, std::ios::binary) << content;
   }
   ~SettingsFile() { std::filesystem::remove(path_); }
