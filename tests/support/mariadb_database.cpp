@@ -104,8 +104,6 @@ std::string MariadbDatabase::dataSource(const std::string& name,
   return section;
 }
 
-Login MariadbDatabase::login() const { return kServerLogin; }
-
 std::string MariadbDatabase::alterColumn(const std::string& table, const std::string& column,
                                          const std::string& type) const {
   return "ALTER TABLE " + qualified(table) + " MODIFY " + column + " " + type;

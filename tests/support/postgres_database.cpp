@@ -83,8 +83,6 @@ std::string PostgresDatabase::dataSource(const std::string& name,
   return section;
 }
 
-Login PostgresDatabase::login() const { return kServerLogin; }
-
 std::string PostgresDatabase::alterColumn(const std::string& table, const std::string& column,
                                           const std::string& type) const {
   return "ALTER TABLE " + qualified(table) + " ALTER COLUMN " + column + " TYPE " + type;

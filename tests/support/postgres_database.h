@@ -29,8 +29,6 @@ class PostgresDatabase : public ServerDatabase {
 
   std::string dataSource(const std::string& name,
                          const std::vector<std::string>& options = {}) const override;
-  std::string qualified(const std::string& table) const override { return "VKSYSTEM." + table; }
-  Login login() const override;
 
  protected:
   std::string alterColumn(const std::string& table, const std::string& column,

@@ -31,6 +31,9 @@ class ServerDatabase : public OldDatabase {
  public:
   void exec(const std::string& sql) override;
   std::vector<Value> column(const std::string& sql) override;
+  // Both servers hold the old tables under the name the tool's SQL uses.
+  std::string qualified(const std::string& table) const override { return "VKSYSTEM." + table; }
+  Login login() const override { return kServerLogin; }
 
  protected:
   // Connects (or reconnects) the administrator connection that exec() and
