@@ -49,14 +49,7 @@ INSERT INTO O2108Tta (TtaNum, TtaTyp, TtaMnu, TtaTas, TtaBch, TtaPos, TtaTxt, Tt
   TtaDat, TtaErf, TtaF01, TtaF02, TtaFcd, TtaAps, TtaTav)
 SELECT TttNam, TttTtp, '1', printf('F%d', k), 'B', printf('%d', k % 100), printf('Taste %d', k),
   '0', '1', TttDat, 'admin', '1', '0', 'A', '99', NULL FROM O2100TastTab, p;
--- The old system looks rows up by these keys; without indexes every
--- lookup would read its whole table.
-CREATE INDEX ComByName ON Vks1140Com (ComNam);
-CREATE INDEX ZlsByTerminal ON Vks401Zls (ZlsTrm);
-CREATE INDEX TsmBySal ON Vks114Tsm (TsmSal);
-CREATE INDEX TsmByTas ON Vks114Tsm (TsmTas);
-CREATE INDEX TsaByTable ON G2101SalLst (TsaSal);
-CREATE INDEX TtaByTable ON O2108Tta (TtaNum);
-COMMIT;
 SQL
+  cat "$(dirname "$0")/indexes.sql"
+  echo 'COMMIT;'
 } | sqlite3 "$file" > /dev/null

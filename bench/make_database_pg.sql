@@ -36,11 +36,3 @@ INSERT INTO O2108Tta (TtaNum, TtaTyp, TtaMnu, TtaTas, TtaBch, TtaPos, TtaTxt, Tt
 SELECT TttNam, TttTtp, '1', format('F%s', k), 'B', (k % 100)::text, format('Taste %s', k), '0',
   '1', TttDat, 'admin', '1', '0', 'A', '99', NULL
 FROM O2100TastTab, generate_series(1, 50) AS k;
--- The old system looks rows up by these keys.
-CREATE INDEX ComByName ON Vks1140Com (ComNam);
-CREATE INDEX ZlsByTerminal ON Vks401Zls (ZlsTrm);
-CREATE INDEX TsmBySal ON Vks114Tsm (TsmSal);
-CREATE INDEX TsmByTas ON Vks114Tsm (TsmTas);
-CREATE INDEX TsaByTable ON G2101SalLst (TsaSal);
-CREATE INDEX TtaByTable ON O2108Tta (TtaNum);
-ANALYZE;

@@ -108,7 +108,8 @@ postgres_runs() {
     {
       echo 'DROP SCHEMA IF EXISTS vksystem CASCADE; CREATE SCHEMA vksystem; SET search_path = vksystem;'
       sed -n '/^CREATE TABLE/,/;$/p' "$top/demo/sample_database.sql"
-      cat "$here/make_database_pg.sql"
+      cat "$here/make_database_pg.sql" "$here/indexes.sql"
+      echo 'ANALYZE;'
     } | "${psql[@]}" -d "$db" -v scale="$scale" >/dev/null
     lay_out "$root" "[VKOLD]
 Driver=$odbc_dir/psqlodbca.so
