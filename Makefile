@@ -1,10 +1,13 @@
+# make          builds skarvik and skarvik-cipher; needs only the build tools
+#               and unixODBC's headers (no tests, no database servers)
 # make check    installs what is missing, builds everything and runs every test:
 #               on SQLite, and on throwaway PostgreSQL and MariaDB servers
 # make check-sanitized   the whole suite again, built with clang under ASan and UBSan
 # make fuzz     runs the libFuzzer targets for a bounded time
 # make demo     runs the export on the sample old database and shows the result
 # make bench    measures the export against its query floor at scale 1 and 4
-# make install  installs skarvik, skarvik-cipher and their manual pages (PREFIX)
+# make install  installs skarvik, skarvik-cipher, their manual pages and the
+#               SQLite extension of the demo's data source (PREFIX)
 
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -13,41 +16,53 @@ FUZZ_SECONDS ?= 30
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
-            unixodbc unixodbc-dev libsqliteodbc sqlite3 libsqlite3-dev nettle-dev \
-            postgresql odbc-postgresql mariadb-server odbc-mariadb
+BUILD_PACKAGES := cmake make g++ pkg-config unixodbc-dev
+# The SQLite extension, the SQLite ODBC driver and the sqlite3 shell.
+SQLITE_PACKAGES := libsqlite3-dev sqlite3 unixodbc libsqliteodbc
+TEST_PACKAGES := $(BUILD_PACKAGES) $(SQLITE_PACKAGES) libgtest-dev libgmock-dev nettle-dev \
+                 postgresql odbc-postgresql mariadb-server odbc-mariadb
+DEMO_PACKAGES := $(BUILD_PACKAGES) $(SQLITE_PACKAGES)
+BENCH_PACKAGES := $(DEMO_PACKAGES) postgresql odbc-postgresql time
+INSTALL_PACKAGES := $(BUILD_PACKAGES) libsqlite3-dev
 CLANG_PACKAGES := clang libclang-rt-14-dev
-BENCH_PACKAGES := time
 
-.PHONY: all deps build check check-sanitized fuzz demo bench install clean
+# What `build` installs and whether it configures the tests; the targets
+# below set their own, and make hands them on to `build`.
+PACKAGES = $(BUILD_PACKAGES)
+TESTING = OFF
+
+.PHONY: all build check check-sanitized fuzz demo bench install clean
 
 all: build
 
-deps:
+build:
 	@scripts/install-deps.sh $(PACKAGES)
-
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKARVIK_WERROR=ON
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKARVIK_WERROR=ON \
+	  -DBUILD_TESTING=$(TESTING)
 	cmake --build $(BUILD) -j $(JOBS)
 
+check: PACKAGES = $(TEST_PACKAGES)
+check: TESTING = ON
 check: build
 	scripts/test-servers.sh run ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-check-sanitized: deps
-	@scripts/install-deps.sh $(CLANG_PACKAGES)
+check-sanitized:
+	@scripts/install-deps.sh $(TEST_PACKAGES) $(CLANG_PACKAGES)
 	scripts/check-sanitized.sh $(SANITIZE_BUILD) $(JOBS)
 
-fuzz: deps
-	@scripts/install-deps.sh $(CLANG_PACKAGES)
+fuzz:
+	@scripts/install-deps.sh $(TEST_PACKAGES) $(CLANG_PACKAGES)
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+demo: PACKAGES = $(DEMO_PACKAGES)
 demo: build
 	scripts/demo.sh $(BUILD)
 
+bench: PACKAGES = $(BENCH_PACKAGES)
 bench: build
-	@scripts/install-deps.sh $(BENCH_PACKAGES)
 	bench/run.sh $(BUILD) 1 4
 
+install: PACKAGES = $(INSTALL_PACKAGES)
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
