@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # The demo: a sample old database in SQLite, the newer system's directory
 # tree under BUILD/demo, an ordinary data source through the SQLite ODBC
-# driver, one run of skarvik there and one on the special data source.
+# driver, one run of skarvik on it in a/b and one on the special data source
+# in a/special. Each run writes into its own working directory, so both
+# runs' files stay; the two share the settings file and the run log.
 set -euo pipefail
 
+start=$PWD
 build=$(cd "${1:-build}" && pwd)
 top=$(cd "$(dirname "$0")/.." && pwd)
 root="$build/demo"
@@ -11,9 +14,11 @@ skarvik="$build/src/skarvik"
 cipher="$build/src/skarvik-cipher"
 extension="$build/tests/support/vksystem_attach.so"
 driver=$(ls /usr/lib/*/odbc/libsqlite3odbc.so 2>/dev/null | head -n 1)
+[ -n "$driver" ] || { echo "demo: the SQLite ODBC driver (libsqliteodbc) is not installed" >&2; exit 1; }
+[ -e "$extension" ] || { echo "demo: $extension was not built (libsqlite3-dev)" >&2; exit 1; }
 
 rm -rf "$root"
-mkdir -p "$root/Files" "$root/Kelvarion_php/log" "$root/a/b" "$root/odbc"
+mkdir -p "$root/Files" "$root/Kelvarion_php/log" "$root/a/b" "$root/a/special" "$root/odbc"
 sqlite3 "$root/old.db" < "$top/demo/sample_database.sql"
 
 for source in VKOLD KELVARION_VK; do
@@ -36,6 +41,9 @@ done > "$root/odbc/odbc.ini"
 
 export ODBCSYSINI="$root/odbc" ODBCINI="$root/odbc/odbc.ini"
 
+# A path as seen from where the demo was started.
+shown() { echo "${1#"$start/"}"; }
+
 show() {
   local file=$1
   [ -e "$file" ] || { echo "  $file: not written"; return; }
@@ -44,10 +52,9 @@ show() {
 }
 
 run() {
-  local source=$1
-  echo "== skarvik $source   (in $root/a/b)"
-  cd "$root/a/b"
-  rm -f ./*.dat
+  local source=$1 directory=$2
+  echo "== skarvik $source   (in $(shown "$directory"))"
+  cd "$directory"
   set +e
   "$skarvik" "$source" | iconv -f ISO-8859-1 -t UTF-8 | tr -d '\r'
   local code=${PIPESTATUS[0]}
@@ -57,10 +64,10 @@ run() {
   echo
 }
 
-echo "Settings file $root/Files/Kelvarion.Ini:"
+echo "Settings file $(shown "$root/Files/Kelvarion.Ini"):"
 sed 's/^/  /' "$root/Files/Kelvarion.Ini"
 echo
-run VKOLD
-run KELVARION_VK
-echo "== run log ../../Kelvarion_php/log/Brolandix#Log.txt"
+run VKOLD "$root/a/b"
+run KELVARION_VK "$root/a/special"
+echo "== run log $(shown "$root/Kelvarion_php/log/Brolandix#Log.txt"), both runs"
 iconv -f ISO-8859-1 -t UTF-8 "$root/Kelvarion_php/log/Brolandix#Log.txt" | tr -d '\r' | sed 's/^/  /'
