@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "db/text.h"
+#include "base/text.h"
 
 namespace skarvik {
 
@@ -24,17 +24,22 @@ struct FieldOf;
 
 template <class R, std::size_t N, Text<N> R::*kMember>
 struct FieldOf<kMember> {
-  using Record = R;
+  using Record = R;  // the struct that declares the field
   static constexpr std::size_t kWidth = N;
-  static char* Get(R& record) { return (record.*kMember).data(); }
+  template <class Derived>
+  static char* Get(Derived& record) {
+    return (record.*kMember).data();
+  }
 };
 
 }  // namespace detail
 
-// column<&TerminalRecord::TrmNam>("TrmNam")
-template <auto kMember>
-constexpr Column<typename detail::FieldOf<kMember>::Record> column(const char* name) {
-  return {name, &detail::FieldOf<kMember>::Get, detail::FieldOf<kMember>::kWidth};
+// column<&TerminalRecord::TrmNam>("TrmNam"). A record that inherits some of
+// its fields names itself: column<&Base::Field, Record>("Field").
+template <auto kMember, class Record = typename detail::FieldOf<kMember>::Record>
+constexpr Column<Record> column(const char* name) {
+  using Field = detail::FieldOf<kMember>;
+  return {name, &Field::template Get<Record>, Field::kWidth};
 }
 
 }  // namespace skarvik

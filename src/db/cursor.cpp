@@ -1,7 +1,5 @@
 #include "db/cursor.h"
 
-#include <sqlext.h>
-
 #include "db/diagnostics.h"
 #include "db/sql_text.h"
 
@@ -10,8 +8,10 @@ namespace {
 
 void SetStatementAttributes(SQLHSTMT stmt, Concurrency concurrency, bool unqualifiedNames) {
   if (concurrency == Concurrency::kNotSet) return;
-  // Drivers may refuse either attribute or answer with information; the
-  // queries run on the driver's default cursor then, which is all they need.
+  // A driver may refuse either attribute or change it (01S02: psqlODBC 13
+  // and MariaDB Connector/ODBC 3.1.15 both turn SQL_CONCUR_LOCK into
+  // another concurrency). The queries then run on the cursor the driver
+  // gives, which is all they need.
   SQLSetStmtAttr(stmt, SQL_ATTR_CURSOR_SCROLLABLE, reinterpret_cast<SQLPOINTER>(SQL_NONSCROLLABLE),
                  SQL_IS_INTEGER);
   const bool readOnly = concurrency == Concurrency::kByNames && unqualifiedNames;
@@ -21,7 +21,9 @@ void SetStatementAttributes(SQLHSTMT stmt, Concurrency concurrency, bool unquali
 }
 
 std::string TextFor(const CursorPolicy& policy, const Session& session, std::string select) {
-  if (policy.hasUnqualifiedVariant && session.unqualifiedNames()) return Unqualified(select);
+  if (policy.names == TableNames::kBothForms && session.unqualifiedNames()) {
+    return Unqualified(select);
+  }
   return select;
 }
 
@@ -32,27 +34,30 @@ StatementCursor::StatementCursor(Session& session, CursorKind kind, std::string 
       policy_(PolicyFor(kind)),
       selectText_(TextFor(policy_, session, std::move(selectText))) {}
 
-int StatementCursor::open(std::string_view key) {
+void StatementCursor::logFailure(std::string_view tag, long number, const DiagRecord& diag) {
+  session_.logQueryFailure(tag, number, diag.message.view(), stmtText_);
+}
+
+bool StatementCursor::open(std::string_view key) {
   stmtText_ = KeyedSql(selectText_, key);
   if (!SQL_SUCCEEDED(stmt_.allocate(session_.hDbc()))) {
     // Without a statement the query cannot run at all: that is a failure of
     // the run, not an empty table.
-    sqlCode_ = SQL_ERROR;
-    const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_DBC, session_.hDbc());
-    session_.logQueryFailure(policy_.openTag, SQL_ERROR, diag.message.view(), stmtText_);
-    return SQL_ERROR;
+    logFailure(policy_.openTag, SQL_ERROR, SQL_GetDiag(SQL_HANDLE_DBC, session_.hDbc()));
+    return false;
   }
   SetStatementAttributes(stmt_.get(), policy_.concurrency, session_.unqualifiedNames());
 
-  sqlCode_ = SQLExecDirect(stmt_.get(), reinterpret_cast<SQLCHAR*>(stmtText_.data()), SQL_NTS);
-  if (sqlCode_ == SQL_SUCCESS_WITH_INFO) sqlCode_ = SQL_SUCCESS;
-  if (sqlCode_ != SQL_ERROR) return sqlCode_;
+  const SQLRETURN rc =
+      SQLExecDirect(stmt_.get(), reinterpret_cast<SQLCHAR*>(stmtText_.data()), SQL_NTS);
+  if (SQL_SUCCEEDED(rc)) return true;
+  if (rc != SQL_ERROR) return false;
 
   const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_STMT, stmt_.get());
-  if (policy_.openShows == FailureNumber::kNative) sqlCode_ = diag.nativeError;
   stmt_.reset();
-  session_.logQueryFailure(policy_.openTag, sqlCode_, diag.message.view(), stmtText_);
-  return policy_.openReturns == FailureNumber::kNative ? sqlCode_ : SQL_ERROR;
+  const long shown = policy_.openShows == FailureNumber::kNative ? diag.nativeError : SQL_ERROR;
+  logFailure(policy_.openTag, shown, diag);
+  return false;
 }
 
 void StatementCursor::bind(int number, char* field, std::size_t width) {
@@ -60,25 +65,17 @@ void StatementCursor::bind(int number, char* field, std::size_t width) {
              static_cast<SQLLEN>(width), &bindIndicator_);
 }
 
-int StatementCursor::fetchRow() {
-  sqlCode_ = SQL_ERROR;
-  if (!stmt_) return SQL_ERROR;
-  sqlCode_ = SQLFetch(stmt_.get());
-  if (sqlCode_ == SQL_SUCCESS_WITH_INFO) sqlCode_ = SQL_SUCCESS;
-  if (sqlCode_ != SQL_ERROR) return sqlCode_;
+Fetch StatementCursor::fetchRow() {
+  if (!stmt_) return Fetch::kFailed;
+  const SQLRETURN rc = SQLFetch(stmt_.get());
+  if (SQL_SUCCEEDED(rc)) return Fetch::kRow;
+  if (rc == SQL_NO_DATA) return Fetch::kEnd;
+  if (rc != SQL_ERROR) return Fetch::kFailed;
 
   const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_STMT, stmt_.get());
   stmt_.reset();
-  if (policy_.logsFetchFailure) {
-    session_.logQueryFailure(policy_.fetchTag, SQL_ERROR, diag.message.view(), stmtText_);
-  }
-  return SQL_ERROR;
-}
-
-int StatementCursor::close() {
-  if (!stmt_) return sqlCode_;
-  sqlCode_ = stmt_.reset();
-  return sqlCode_;
+  logFailure(policy_.fetchTag, SQL_ERROR, diag);
+  return Fetch::kFailed;
 }
 
 }  // namespace skarvik

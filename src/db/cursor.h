@@ -1,33 +1,42 @@
 // The one way every query of the old database is run.
 //
 // A cursor owns its statement handle and borrows the session: the session
-// must outlive it. open() formats the SQL text (with its key, quotes
-// doubled) and executes it; fetch() fills a zeroed private row, ends every
-// field with a NUL, trims trailing blanks and tabs, runs the query's own
-// post-processing and copies the row over the caller's record; close()
-// frees the statement. A failure writes the cursor's two failure lines to
-// the run log, frees the statement and returns the code of the cursor
-// table. The result codes are the old system's: 0, 100 at the end of the
-// rows, -1 on failure, any other driver code as it came.
+// must outlive it. Opening formats the SQL text (with its key, quotes
+// doubled) and executes it; every fetch fills a zeroed private row, ends
+// every field with a NUL, trims trailing blanks and tabs, runs the query's
+// own post-processing and copies the row over the record the caller sees.
+// A failure writes the cursor's two failure lines to the run log through
+// the session and frees the statement; the caller sees only that no more
+// rows come.
 //
-// The columns are bound once per open to the private row, which lives in
+// The rows of one opening are a range whose end closes the cursor:
+//
+//   for (TerminalRecord& terminal : terminals.rows()) { ... }
+//
+// The columns are bound once per opening to the private row, which lives in
 // the cursor; the cursor therefore cannot be copied or moved.
 #pragma once
 
-#include <sql.h>
-
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/text.h"
 #include "db/cursor_policy.h"
+#include "db/diagnostics.h"
+#include "db/odbc.h"
 #include "db/odbc_handle.h"
 #include "db/query.h"
 #include "db/session.h"
 #include "db/sql_text.h"
-#include "db/text.h"
 
 namespace skarvik {
+
+// What a fetch brought: a row, the end of the rows, or a failure (logged
+// when the driver reported one; a cursor without a statement, after a
+// failed open, fails silently, since the open was logged already).
+enum class Fetch { kRow, kEnd, kFailed };
 
 // The part of a cursor that does not depend on the record type.
 class StatementCursor {
@@ -36,24 +45,24 @@ class StatementCursor {
   StatementCursor(const StatementCursor&) = delete;
   StatementCursor& operator=(const StatementCursor&) = delete;
 
-  int open(std::string_view key);
+  // True when the statement ran; a failure has been logged.
+  bool open(std::string_view key);
   // Binds one character column to a field of width bytes.
   void bind(int number, char* field, std::size_t width);
-  // The driver's fetch: 0 for a row, otherwise the code to return.
-  int fetchRow();
-  int close();
+  Fetch fetchRow();
+  void close() { stmt_.reset(); }
 
   bool isOpen() const { return static_cast<bool>(stmt_); }
   std::string_view stmtText() const { return stmtText_; }
-  int sqlCode() const { return sqlCode_; }
 
  private:
+  void logFailure(std::string_view tag, long number, const DiagRecord& diag);
+
   Session& session_;
   const CursorPolicy& policy_;
   std::string selectText_;
   StmtHandle stmt_;
   std::string stmtText_;
-  int sqlCode_ = 0;
   // Never read: a NULL column and an empty one both read as empty text.
   SQLLEN bindIndicator_ = 0;
 };
@@ -64,35 +73,18 @@ class Cursor {
   Cursor(Session& session, const Query<Record>& query)
       : query_(query), core_(session, query.cursor, SelectTextOf(query)) {}
 
-  int open(std::string_view key = {}) {
-    const int result = core_.open(key);
-    if (core_.isOpen()) bindColumns();
-    return result;
-  }
+  class Rows;
+  // The rows of the query for key; the cursor is closed when the range
+  // goes out of scope. One range at a time per cursor.
+  Rows rows(std::string_view key = {}) { return Rows(*this, key); }
 
-  int fetch(Record& record) {
-    row_ = Record{};
-    const int result = core_.fetchRow();
-    if (result != 0) return result;
-    for (const Column<Record>& column : query_.columns) {
-      char* field = column.field(row_);
-      field[column.width - 1] = '\0';
-      RTrim(field, column.width);
-    }
-    if (query_.afterFetch != nullptr) query_.afterFetch(row_);
-    record = row_;
-    return 0;
-  }
-
-  int close() { return core_.close(); }
-
-  // Open, fetch one row, close: the one-shot lookups.
-  int fetchOne(std::string_view key, Record& record) {
-    const int opened = open(key);
-    if (!core_.isOpen()) return opened;
-    const int fetched = fetch(record);
-    close();
-    return fetched;
+  // The one-shot lookups: the first row for key, if there is one; the
+  // statement is freed before this returns.
+  std::optional<Record> first(std::string_view key) {
+    Rows all = rows(key);
+    auto row = all.begin();
+    if (row == all.end()) return std::nullopt;
+    return *row;
   }
 
   std::string_view stmtText() const { return core_.stmtText(); }
@@ -104,6 +96,14 @@ class Cursor {
     return SelectList(names, query.columnsPerGroup) + query.from;
   }
 
+  void open(std::string_view key) {
+    if (core_.open(key)) {
+      bindColumns();
+    } else {
+      core_.close();
+    }
+  }
+
   void bindColumns() {
     int number = 1;
     for (const Column<Record>& column : query_.columns) {
@@ -111,9 +111,55 @@ class Cursor {
     }
   }
 
+  // True with the next row in current_.
+  bool advance() {
+    row_ = Record{};
+    if (core_.fetchRow() != Fetch::kRow) return false;
+    for (const Column<Record>& column : query_.columns) {
+      char* field = column.field(row_);
+      field[column.width - 1] = '\0';
+      RTrim(field, column.width);
+    }
+    if (query_.afterFetch != nullptr) query_.afterFetch(row_);
+    current_ = row_;
+    return true;
+  }
+
   const Query<Record>& query_;
   StatementCursor core_;
-  Record row_{};
+  Record row_{};      // bound to the statement's columns
+  Record current_{};  // the row the caller sees and may change
+};
+
+template <class Record>
+class Cursor<Record>::Rows {
+ public:
+  struct End {};
+  class Iterator {
+   public:
+    explicit Iterator(Cursor* cursor, bool hasRow) : cursor_(cursor), hasRow_(hasRow) {}
+    Record& operator*() const { return cursor_->current_; }
+    Iterator& operator++() {
+      hasRow_ = cursor_->advance();
+      return *this;
+    }
+    bool operator==(End) const { return !hasRow_; }
+
+   private:
+    Cursor* cursor_;
+    bool hasRow_;
+  };
+
+  Rows(Cursor& cursor, std::string_view key) : cursor_(cursor) { cursor_.open(key); }
+  ~Rows() { cursor_.core_.close(); }
+  Rows(const Rows&) = delete;
+  Rows& operator=(const Rows&) = delete;
+
+  Iterator begin() { return Iterator(&cursor_, cursor_.advance()); }
+  End end() const { return {}; }
+
+ private:
+  Cursor& cursor_;
 };
 
 }  // namespace skarvik

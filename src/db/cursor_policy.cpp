@@ -4,24 +4,70 @@ namespace skarvik {
 namespace {
 
 using enum CursorKind;
+using enum TableNames;
 using enum Concurrency;
 using enum FailureNumber;
 
+// The lookups (kComParm, kGetTerm) open, fetch one row and close in one
+// call; their failures carry one tag for both steps, as does the reader
+// cursor. The communication lookup alone leaves the statement attributes to
+// the driver.
 constexpr CursorPolicy kCursorTable[] = {
-    {kTermAlt, "SQL_Open_TermAlt", "SQL_Fetch_TermAlt", true, kByNames, kNative, kNative, true},
-    {kComParm, "SQL_GetComParm", "SQL_GetComParm", true, kNotSet, kNative, kSqlError, true},
-    {kReader, "SQL_OpenReader", "SQL_OpenReader", true, kByNames, kNative, kNative, true},
-    {kSldKopf, "SQL_Open_SldKopfAlt", "SQL_Fetch_SldKopfAlt", false, kByNames, kSqlError, kSqlError,
-     true},
-    {kGetTerm, "SQL_GetTerm", "SQL_GetTerm", false, kByNames, kSqlError, kSqlError, true},
-    {kSldPos, "SQL_Open_SldPosAlt", "SQL_Fetch_SldPosAlt", false, kByNames, kSqlError, kSqlError,
-     true},
-    {kTstKopf, "SQL_Open_TstKopfAlt", "SQL_Fetch_TstKopfAlt", false, kByNames, kSqlError, kSqlError,
-     true},
-    {kTstPos, "SQL_Open_TstPosAlt", "SQL_Fetch_TstPosAlt", false, kByNames, kSqlError, kSqlError,
-     true},
-    {kVks114Tsm, "SQL_Open_Vks114Tsm", "SQL_Fetch_Vks114Tsm", false, kAlwaysLock, kNative, kNative,
-     true},
+    {.kind = kTermAlt,
+     .openTag = "SQL_Open_TermAlt",
+     .fetchTag = "SQL_Fetch_TermAlt",
+     .names = kBothForms,
+     .concurrency = kByNames,
+     .openShows = kNative},
+    {.kind = kComParm,
+     .openTag = "SQL_GetComParm",
+     .fetchTag = "SQL_GetComParm",
+     .names = kBothForms,
+     .concurrency = kNotSet,
+     .openShows = kNative},
+    {.kind = kReader,
+     .openTag = "SQL_OpenReader",
+     .fetchTag = "SQL_OpenReader",
+     .names = kBothForms,
+     .concurrency = kByNames,
+     .openShows = kNative},
+    {.kind = kSldKopf,
+     .openTag = "SQL_Open_SldKopfAlt",
+     .fetchTag = "SQL_Fetch_SldKopfAlt",
+     .names = kQualifiedOnly,
+     .concurrency = kByNames,
+     .openShows = kSqlError},
+    {.kind = kGetTerm,
+     .openTag = "SQL_GetTerm",
+     .fetchTag = "SQL_GetTerm",
+     .names = kQualifiedOnly,
+     .concurrency = kByNames,
+     .openShows = kSqlError},
+    {.kind = kSldPos,
+     .openTag = "SQL_Open_SldPosAlt",
+     .fetchTag = "SQL_Fetch_SldPosAlt",
+     .names = kQualifiedOnly,
+     .concurrency = kByNames,
+     .openShows = kSqlError},
+    {.kind = kTstKopf,
+     .openTag = "SQL_Open_TstKopfAlt",
+     .fetchTag = "SQL_Fetch_TstKopfAlt",
+     .names = kQualifiedOnly,
+     .concurrency = kByNames,
+     .openShows = kSqlError},
+    {.kind = kTstPos,
+     .openTag = "SQL_Open_TstPosAlt",
+     .fetchTag = "SQL_Fetch_TstPosAlt",
+     .names = kQualifiedOnly,
+     .concurrency = kByNames,
+     .openShows = kSqlError},
+    // The type table is read only on ordinary data sources.
+    {.kind = kVks114Tsm,
+     .openTag = "SQL_Open_Vks114Tsm",
+     .fetchTag = "SQL_Fetch_Vks114Tsm",
+     .names = kQualifiedOnly,
+     .concurrency = kAlwaysLock,
+     .openShows = kNative},
 };
 
 constexpr bool TableFollowsKindOrder() {

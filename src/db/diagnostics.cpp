@@ -1,7 +1,5 @@
 #include "db/diagnostics.h"
 
-#include <sqlext.h>
-
 namespace skarvik {
 
 DiagRecord SQL_GetDiag(SQLSMALLINT handleType, SQLHANDLE handle) {

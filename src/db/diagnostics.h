@@ -1,11 +1,10 @@
 // The driver's account of a failure: the first diagnostic record of a handle.
 #pragma once
 
-#include <sql.h>
-
 #include <cstdint>
 
-#include "db/text.h"
+#include "base/text.h"
+#include "db/odbc.h"
 
 namespace skarvik {
 
@@ -15,8 +14,9 @@ struct DiagRecord {
   std::int32_t nativeError = 0;
 };
 
-// Only the first record is read: some drivers misbehave when asked for later
-// ones through unixODBC. Without a record the result is empty, native 0.
+// Only the first record is read: it is the one that names the failure, and
+// each failure line of the run log has room for one message. Without a
+// record the result is empty, native 0.
 DiagRecord SQL_GetDiag(SQLSMALLINT handleType, SQLHANDLE handle);
 
 }  // namespace skarvik

@@ -14,9 +14,17 @@ template <class Record>
 struct Query {
   CursorKind cursor;
   std::span<const Column<Record>> columns;
-  int columnsPerGroup;                    // the old texts put a second blank after each group
-  const char* from;                       // after the select list; "%s" stands for the key
+  int columnsPerGroup = 0;                // the old texts put a second blank after each group
+  const char* from = "";                  // after the select list; "%s" stands for the key
   void (*afterFetch)(Record&) = nullptr;  // after every field was trimmed
 };
+
+// An afterFetch for a long column of which the newer system keeps only the
+// beginning: the whole value is fetched into kWhole, and kCut receives what
+// fits, without the blanks the cut leaves at its end.
+template <auto kWhole, auto kCut, class Record = typename detail::FieldOf<kWhole>::Record>
+void CutInto(Record& row) {
+  (row.*kCut).assignCut((row.*kWhole).view());
+}
 
 }  // namespace skarvik

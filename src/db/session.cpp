@@ -1,15 +1,10 @@
 #include "db/session.h"
 
-#include <sqlext.h>
-
 #include <cstring>
 #include <string>
 
+#include "base/text_stream.h"
 #include "db/diagnostics.h"
-#include "run/paths.h"
-#include "run/run_log.h"
-#include "run/text_stream.h"
-#include "settings/ini_lookup.h"
 
 namespace skarvik {
 namespace {
@@ -17,21 +12,12 @@ namespace {
 constexpr char kBuiltInUser[] = "Kelvarion";
 constexpr char kBuiltInPassword[] = "Pelmadora";
 
-template <std::size_t N>
-void TakeSetting(const char* key, Text<N>& target) {
-  IniEntry entry = GetIniValue("", key, 0, kSettingsFile);
-  target.assign(entry.iniValue.view());
-  entry.iniValue.wipe();
-}
-
 }  // namespace
 
-int Session::OpenSourceDb(char* dataSourceName) {
+int Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin) {
   specialSource_ = false;
-  Text<200> userName;
-  Text<200> password;
+  Login login;
   Text<41> source;
-  dbSystem_.clear();
 
   StrUpper(dataSourceName);
   if (std::strcmp(dataSourceName, kSpecialDataSource) == 0) {
@@ -45,17 +31,17 @@ int Session::OpenSourceDb(char* dataSourceName) {
   }
 
   if (specialSource_) {
-    userName.assign(kBuiltInUser);
-    password.assign(kBuiltInPassword);
+    login.userName.assign(kBuiltInUser);
+    login.password.assign(kBuiltInPassword);
   } else {
-    TakeSetting("LOGIN", userName);
-    TakeSetting("PASS", password);
-    TakeSetting("DB_SYSTEM", dbSystem_);
+    lookUpLogin(login);
   }
+  dbSystem_ = login.dbSystem;
 
-  const int result = SQL_OpenConnection(userName.c_str(), password.c_str(), source.c_str());
-  userName.wipe();
-  password.wipe();
+  const int result =
+      SQL_OpenConnection(login.userName.c_str(), login.password.c_str(), source.c_str());
+  login.userName.wipe();
+  login.password.wipe();
   if (result != 0) {
     ConsolePrint(Format("Datenbankverbindung fehlgeschlagen, Fehler: %d\n", result));
   }
@@ -106,9 +92,9 @@ int Session::SetUnqualifiedNames(short flag) {
 void Session::logQueryFailure(std::string_view tag, long number, std::string_view message,
                               std::string_view stmtText) {
   ++queryFailures_;
-  WriteLog(Format("     %.*s, ERROR: %ld, %.*s", static_cast<int>(tag.size()), tag.data(), number,
-                  static_cast<int>(message.size()), message.data()));
-  WriteLog(std::string("     sqlStmt : ").append(stmtText));
+  log_.writeLine(Format("     %.*s, ERROR: %ld, %.*s", static_cast<int>(tag.size()), tag.data(),
+                        number, static_cast<int>(message.size()), message.data()));
+  log_.writeLine(std::string("     sqlStmt : ").append(stmtText));
 }
 
 }  // namespace skarvik

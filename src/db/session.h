@@ -2,36 +2,49 @@
 //
 // A Session owns the environment and the connection handle (declared in this
 // order, so the connection is released first). It chooses the login: the
-// built-in one for the special data source "KELVARION_VK", the enciphered
-// LOGIN and PASS of the settings file for every other source. It also records
-// which kind of source is in use, which decides the table-name form and the
-// concurrency of every query and which exports run.
+// built-in one for the special data source "KELVARION_VK", for every other
+// source the one its caller looks up (the run sequence reads the settings
+// file). It also records which kind of source is in use, which decides the
+// table-name form and the concurrency of every query and which exports run.
 //
-// Every query failure of the run is written to the run log through the
-// session, which counts them, so that the run can end with an honest exit
-// code. Cursors borrow the session: it must outlive them.
+// The session is handed the run log. Every query failure of the run is
+// written there through the session, which counts them, so that the run can
+// end with an honest exit code. Cursors borrow the session: it must outlive
+// them, and the log must outlive the session.
 #pragma once
 
-#include <sql.h>
-
+#include <functional>
 #include <string_view>
 
+#include "base/log_sink.h"
+#include "base/text.h"
+#include "db/odbc.h"
 #include "db/odbc_handle.h"
-#include "db/text.h"
 
 namespace skarvik {
 
 inline constexpr char kSpecialDataSource[] = "KELVARION_VK";
 
+// The login of an ordinary data source and the database system it runs on.
+struct Login {
+  Text<200> userName;
+  Text<200> password;
+  Text<41> dbSystem;
+};
+
+// Fills in the login of an ordinary data source.
+using LoginLookup = std::function<void(Login&)>;
+
 class Session {
  public:
-  explicit Session(bool debugFlag = false) : debugFlag_(debugFlag) {}
+  explicit Session(LogSink& log, bool debugFlag = false) : log_(log), debugFlag_(debugFlag) {}
   ~Session() { SQL_CloseConnection(); }
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  // Upper-cases dataSourceName in place and connects; 0 or -1.
-  int OpenSourceDb(char* dataSourceName);
+  // Upper-cases dataSourceName in place and connects; 0 or -1, as the run
+  // log shows it. lookUpLogin is asked only for an ordinary data source.
+  int OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin);
   int SQL_OpenConnection(const char* userName, const char* password, const char* dataSourceName);
   int SQL_CloseConnection();
   int SetUnqualifiedNames(short flag);
@@ -41,12 +54,14 @@ class Session {
   bool unqualifiedNames() const { return unqualifiedNames_; }
   Text<41>& dbSystem() { return dbSystem_; }
 
-  // Writes the two failure lines of a query to the run log.
+  LogSink& log() { return log_; }
+  // Writes the two failure lines of a query to the run log and counts them.
   void logQueryFailure(std::string_view tag, long number, std::string_view message,
                        std::string_view stmtText);
   int queryFailures() const { return queryFailures_; }
 
  private:
+  LogSink& log_;
   bool debugFlag_;
   EnvHandle env_;
   DbcHandle dbc_;

@@ -6,11 +6,17 @@
 #pragma once
 
 #include "db/session.h"
+#include "export/balance_records.h"
+#include "export/table_pair.h"
 
 namespace skarvik {
 
-// 0 when both files were written, whatever the queries did; 90 when either
-// could not be created or written.
-int ExportBalanceTables(Session& session);
+extern const TablePairExport<BalanceTableHeader, BalancePosition> kBalanceTables;
+
+// True when both files were written and closed whole, whatever the queries
+// did (their failures are in the run log).
+inline bool ExportBalanceTables(Session& session) {
+  return ExportTablePair(session, kBalanceTables);
+}
 
 }  // namespace skarvik

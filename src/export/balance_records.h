@@ -6,7 +6,7 @@
 
 #include <type_traits>
 
-#include "db/text.h"
+#include "base/text.h"
 
 namespace skarvik {
 

@@ -1,9 +1,11 @@
 #include "export/communication_parameters.h"
 
+#include <string>
+
 namespace skarvik {
 namespace {
 
-using C = CommunicationRow;
+using C = CommunicationParameters;
 
 constexpr Column<C> kColumns[] = {
     column<&C::ComIpa>("ComIpa"), column<&C::ComGat>("ComGat"), column<&C::ComShs>("ComShs"),
@@ -14,43 +16,30 @@ constexpr Column<C> kColumns[] = {
     column<&C::ComLer>("ComLer"),
 };
 
-const Query<C> kCommunicationQuery = {CursorKind::kComParm, kColumns, 4,
-                                      "  FROM  VKSYSTEM.Vks1140Com  WHERE  ComNam = '%s'"};
-
-void Merge(const C& row, TerminalRecord& terminal) {
-  terminal.ComIpa = row.ComIpa;
-  terminal.ComGat = row.ComGat;
-  terminal.ComShs = row.ComShs;
-  terminal.ComEvp = row.ComEvp;
-  terminal.ComTmp = row.ComTmp;
-  terminal.ComSub = row.ComSub;
-  terminal.ComTwx = row.ComTwx;
-  terminal.ComPor = row.ComPor;
-  terminal.ComSch = row.ComSch;
-  terminal.ComSto = row.ComSto;
-  terminal.ComDwl = row.ComDwl;
-  terminal.ComGid = row.ComGid;
-  terminal.ComLer = row.ComLer;
-  // A dial number too long for its field stays empty rather than cut: a cut
-  // number would dial somebody else.
+// A dial number too long for its field stays empty rather than cut: a cut
+// number would dial somebody else.
+void JoinDialNumber(C& row) {
   const std::size_t length = row.ComLkn.size() + row.ComVor.size() + row.ComTel.size();
-  if (length <= terminal.dialNumber.kCapacity) {
-    std::string joined;
-    joined.append(row.ComLkn.view()).append(row.ComVor.view()).append(row.ComTel.view());
-    terminal.dialNumber.assign(joined);
-  }
+  if (length > row.dialNumber.kCapacity) return;
+  std::string joined;
+  joined.append(row.ComLkn.view()).append(row.ComVor.view()).append(row.ComTel.view());
+  row.dialNumber.assign(joined);
 }
 
 }  // namespace
 
-CommunicationLookup::CommunicationLookup(Session& session)
-    : cursor_(session, kCommunicationQuery) {}
+const Query<C> kCommunicationQuery = {
+    .cursor = CursorKind::kComParm,
+    .columns = kColumns,
+    .columnsPerGroup = 4,
+    .from = "  FROM  VKSYSTEM.Vks1140Com  WHERE  ComNam = '%s'",
+    .afterFetch = &JoinDialNumber,
+};
 
-int CommunicationLookup::SQL_GetComParm(TerminalRecord& terminal) {
-  C row;
-  const int result = cursor_.fetchOne(terminal.TrmNam.view(), row);
-  if (result == 0) Merge(row, terminal);
-  return result;
+bool CommunicationLookup::SQL_GetComParm(TerminalRecord& terminal) {
+  const std::optional<C> row = cursor_.first(terminal.TrmNam.view());
+  if (row) terminal.com = *row;
+  return row.has_value();
 }
 
 }  // namespace skarvik

@@ -11,45 +11,42 @@ namespace {
 
 // A terminal without a communication row gets no TRM line, but its readers
 // are written all the same.
-void WriteTerminals(Session& session, Cursor<ReaderRecord>& readers, OutputFile& file) {
+void WriteTerminals(Session& session, Cursor<ReaderRecord>& readers, LineSink& sink) {
   Cursor<TerminalRecord> terminals(session, kTerminalQuery);
   CommunicationLookup communication(session);
-  terminals.open();
-  TerminalRecord terminal;
-  while (terminals.fetch(terminal) == 0) {
-    if (communication.SQL_GetComParm(terminal) == 0) {
+  for (TerminalRecord& terminal : terminals.rows()) {
+    if (communication.SQL_GetComParm(terminal)) {
       terminal.TrmErf.assign(kImportCreator);
-      WriteTrmLine(file, terminal);
+      WriteTrmLine(sink, terminal);
     }
-    WriteReaderLines(readers, terminal, ReaderPass::kTerminals, file);
+    WriteReaderLines(readers, terminal, ReaderPass::kTerminals, sink);
   }
-  terminals.close();
 }
 
-void WriteTypeTableTerminals(Session& session, Cursor<ReaderRecord>& readers, OutputFile& file) {
+// Every type row gets its TRM line: the type table has no communication
+// parameters to miss.
+void WriteTypeTableTerminals(Session& session, Cursor<ReaderRecord>& readers, LineSink& sink) {
   Cursor<TerminalRecord> types(session, kTypeTableQuery);
-  if (types.open() != 0) {
-    types.close();
-    return;
-  }
-  TerminalRecord type;
-  while (types.fetch(type) == 0) {
+  for (TerminalRecord& type : types.rows()) {
     type.TrmErf.assign(kTypeTableCreator);
-    WriteTrmLine(file, type);
-    WriteReaderLines(readers, type, ReaderPass::kTypeTable, file);
+    WriteTrmLine(sink, type);
+    WriteReaderLines(readers, type, ReaderPass::kTypeTable, sink);
   }
-  types.close();
 }
 
 }  // namespace
 
-int ExportDevices(Session& session) {
-  OutputFile file("Device.dat", "Terminals");
-  if (!file.isOpen()) return kOutputFileFailed;
+void WriteDeviceLines(Session& session, LineSink& sink) {
   Cursor<ReaderRecord> readers(session, kReaderQuery);
-  WriteTerminals(session, readers, file);
-  if (!session.specialSource()) WriteTypeTableTerminals(session, readers, file);
-  return file.finish() ? 0 : kOutputFileFailed;
+  WriteTerminals(session, readers, sink);
+  if (!session.specialSource()) WriteTypeTableTerminals(session, readers, sink);
+}
+
+bool ExportDevices(Session& session) {
+  OutputFile file("Device.dat", "Terminals");
+  if (!file.isOpen()) return false;
+  WriteDeviceLines(session, file);
+  return file.finish();
 }
 
 }  // namespace skarvik

@@ -4,11 +4,15 @@
 #pragma once
 
 #include "db/session.h"
+#include "export/line_sink.h"
 
 namespace skarvik {
 
-// 0 when Device.dat was written, whatever the queries did; 90 when it could
-// not be created or written.
-int ExportDevices(Session& session);
+// Every line of Device.dat, in file order, into sink.
+void WriteDeviceLines(Session& session, LineSink& sink);
+
+// Device.dat in the working directory: true when it was written and closed
+// whole, whatever the queries did (their failures are in the run log).
+bool ExportDevices(Session& session);
 
 }  // namespace skarvik

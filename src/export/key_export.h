@@ -6,11 +6,15 @@
 #pragma once
 
 #include "db/session.h"
+#include "export/key_records.h"
+#include "export/table_pair.h"
 
 namespace skarvik {
 
-// 0 when both files were written, whatever the queries did; 90 when either
-// could not be created or written.
-int ExportKeyTables(Session& session);
+extern const TablePairExport<KeyTableHeader, KeyPosition> kKeyTables;
+
+// True when both files were written and closed whole, whatever the queries
+// did (their failures are in the run log).
+inline bool ExportKeyTables(Session& session) { return ExportTablePair(session, kKeyTables); }
 
 }  // namespace skarvik

@@ -19,13 +19,6 @@ constexpr Column<K> kColumns[] = {
     column<&K::TtaAps>("TtaAps"), column<&K::TtaTav>("TtaTav"),
 };
 
-// The newer system keeps 30 characters of a key's text; the blanks the cut
-// may leave at the end go as well.
-void CutText(K& position) {
-  position.text.assign(position.TtaTxt.view());
-  position.text.rtrim();
-}
-
 // The old system's TtaAps is not what the newer one means by it: there it
 // is the key's position. A key without a TtaTav has the newer system's 0.
 void PrepareForImport(K& position) {
@@ -34,31 +27,25 @@ void PrepareForImport(K& position) {
   position.TtaErf.assign(kImportCreator);
 }
 
-void WriteKeyPositionLine(OutputFile& file, const K& p, const KeyTableHeader& header) {
-  file.writeLine({p.TtaNum.view(), header.TttTtp.view(), p.TtaMnu.view(), p.TtaTas.view(),
+}  // namespace
+
+const Query<K> kKeyPositionQuery = {
+    .cursor = CursorKind::kTstPos,
+    .columns = kColumns,
+    .columnsPerGroup = 4,
+    .from = " FROM  VKSYSTEM.O2108Tta WHERE  TtaNum = '%s'",
+    .afterFetch = &CutInto<&K::TtaTxt, &K::text>,
+};
+
+void WriteKeyPositionLine(LineSink& sink, K& p, const KeyTableHeader& header) {
+  PrepareForImport(p);
+  sink.writeLine({p.TtaNum.view(), header.TttTtp.view(), p.TtaMnu.view(), p.TtaTas.view(),
                   p.TtaBch.view(), p.TtaPos.view(),      p.text.view(),   p.TtaDnc.view(),
                   p.TtaFtp.view(), p.TtaDat.view(),      p.TtaErf.view(), p.TtaF01.view(),
                   p.TtaF02.view(), p.TtaF03.view(),      p.TtaF04.view(), p.TtaF05.view(),
                   p.TtaF06.view(), p.TtaF07.view(),      p.TtaF08.view(), p.TtaF09.view(),
                   p.TtaF10.view(), p.TtaF11.view(),      p.TtaF12.view(), p.TtaFcd.view(),
                   p.TtaAps.view(), p.TtaTav.view()});
-}
-
-}  // namespace
-
-const Query<K> kKeyPositionQuery = {CursorKind::kTstPos, kColumns, 4,
-                                    " FROM  VKSYSTEM.O2108Tta WHERE  TtaNum = '%s'", &CutText};
-
-// A failed position query has been logged by the cursor; the table keeps
-// the lines written before it.
-void WriteKeyPositions(Cursor<K>& positions, const KeyTableHeader& header, OutputFile& file) {
-  positions.open(header.TttNam.view());
-  K position;
-  while (positions.fetch(position) == 0) {
-    PrepareForImport(position);
-    WriteKeyPositionLine(file, position, header);
-  }
-  positions.close();
 }
 
 }  // namespace skarvik

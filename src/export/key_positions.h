@@ -4,16 +4,15 @@
 // position's own type says.
 #pragma once
 
-#include "db/cursor.h"
+#include "db/query.h"
 #include "export/key_records.h"
-#include "export/output_file.h"
+#include "export/line_sink.h"
 
 namespace skarvik {
 
 extern const Query<KeyPosition> kKeyPositionQuery;  // SQL_Open_TstPosAlt
 
-// Opens positions for header's table, writes one line per position, closes.
-void WriteKeyPositions(Cursor<KeyPosition>& positions, const KeyTableHeader& header,
-                       OutputFile& file);
+// Brings one position into the newer system's form and writes its line.
+void WriteKeyPositionLine(LineSink& sink, KeyPosition& position, const KeyTableHeader& header);
 
 }  // namespace skarvik

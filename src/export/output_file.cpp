@@ -9,7 +9,7 @@ OutputFile::OutputFile(const char* path, const char* recordWord)
   }
 }
 
-void OutputFile::writeLine(std::initializer_list<std::string_view> fields) {
+void OutputFile::writeFields(std::span<const std::string_view> fields) {
   line_.clear();
   for (const std::string_view field : fields) {
     line_.append(field);

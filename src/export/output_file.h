@@ -6,26 +6,23 @@
 // administrator sees when it cannot be created or written.
 #pragma once
 
-#include <initializer_list>
 #include <string>
-#include <string_view>
 
-#include "run/text_stream.h"
+#include "base/text_stream.h"
+#include "export/line_sink.h"
 
 namespace skarvik {
 
-inline constexpr int kOutputFileFailed = 90;
-
-class OutputFile {
+class OutputFile : public LineSink {
  public:
   // Creates (or empties) path in the working directory; on failure the
   // console says so with the record word and isOpen() is false.
   OutputFile(const char* path, const char* recordWord);
 
   bool isOpen() const { return stream_.isOpen(); }
-  void writeLine(std::initializer_list<std::string_view> fields);
+  void writeFields(std::span<const std::string_view> fields) override;
   // Closes the file; false, with a console message, when any byte did not
-  // reach it (a full disk).
+  // reach it (a full disk), or when it was never created.
   bool finish();
 
  private:

@@ -42,16 +42,20 @@ void FillEmptyFields(Z& reader, ReaderPass pass) {
   }
 }
 
-void WriteReaderLine(OutputFile& file, const char* kind, const Z& z) {
-  file.writeLine({kind, z.ZlsTrm.view(), z.ZlsLes.view(), z.ZlsZko.view(), z.ZlsAus.view(),
+void WriteReaderLine(LineSink& sink, const char* kind, const Z& z) {
+  sink.writeLine({kind, z.ZlsTrm.view(), z.ZlsLes.view(), z.ZlsZko.view(), z.ZlsAus.view(),
                   z.ZlsTfr.view(), z.ZlsTvr.view(), z.ZlsEin.view(), z.ZlsAdr.view(),
                   z.ZlsTxt.view(), z.ZlsKtx.view(), z.ZlsSta.view(), z.ZlsErf.view()});
 }
 
 }  // namespace
 
-const Query<ReaderRecord> kReaderQuery = {CursorKind::kReader, kColumns, 5,
-                                          " FROM  VKSYSTEM.Vks401Zls  WHERE  ZlsTrm = '%s'"};
+const Query<ReaderRecord> kReaderQuery = {
+    .cursor = CursorKind::kReader,
+    .columns = kColumns,
+    .columnsPerGroup = 5,
+    .from = " FROM  VKSYSTEM.Vks401Zls  WHERE  ZlsTrm = '%s'",
+};
 
 const char* ReaderKind(std::string_view model, std::string_view address) {
   for (const std::string_view excluded : kModelsWithoutInternalReader) {
@@ -61,15 +65,12 @@ const char* ReaderKind(std::string_view model, std::string_view address) {
 }
 
 void WriteReaderLines(Cursor<ReaderRecord>& readers, const TerminalRecord& terminal,
-                      ReaderPass pass, OutputFile& file) {
-  readers.open(terminal.TrmNam.view());
-  ReaderRecord reader;
-  while (readers.fetch(reader) == 0) {
+                      ReaderPass pass, LineSink& sink) {
+  for (ReaderRecord& reader : readers.rows(terminal.TrmNam.view())) {
     FillEmptyFields(reader, pass);
     reader.ZlsErf.assign(kImportCreator);
-    WriteReaderLine(file, ReaderKind(terminal.TrmMod.view(), reader.ZlsAdr.view()), reader);
+    WriteReaderLine(sink, ReaderKind(terminal.TrmMod.view(), reader.ZlsAdr.view()), reader);
   }
-  readers.close();
 }
 
 }  // namespace skarvik

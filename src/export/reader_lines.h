@@ -6,7 +6,7 @@
 #pragma once
 
 #include "db/cursor.h"
-#include "export/output_file.h"
+#include "export/line_sink.h"
 #include "export/terminal_record.h"
 
 namespace skarvik {
@@ -34,7 +34,7 @@ enum class ReaderPass { kTerminals, kTypeTable };
 
 // The reader block of one terminal: open, one line per reader, close.
 void WriteReaderLines(Cursor<ReaderRecord>& readers, const TerminalRecord& terminal,
-                      ReaderPass pass, OutputFile& file);
+                      ReaderPass pass, LineSink& sink);
 
 // "LESINT" for the reader at address 1, unless the model has no internal one.
 const char* ReaderKind(std::string_view model, std::string_view address);

@@ -15,12 +15,18 @@ void Normalize(AssignedType& row) { NormalizeAssignedModel(row.TsmTyp); }
 
 // One query per column of the type table, so that the column name is part
 // of the fixed text and only the table name is a key.
-const Query<AssignedType> kBySalColumn = {CursorKind::kGetTerm, kColumns, 0,
-                                          "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmSal = '%s'",
-                                          &Normalize};
-const Query<AssignedType> kByTasColumn = {CursorKind::kGetTerm, kColumns, 0,
-                                          "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmTas = '%s'",
-                                          &Normalize};
+const Query<AssignedType> kBySalColumn = {
+    .cursor = CursorKind::kGetTerm,
+    .columns = kColumns,
+    .from = "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmSal = '%s'",
+    .afterFetch = &Normalize,
+};
+const Query<AssignedType> kByTasColumn = {
+    .cursor = CursorKind::kGetTerm,
+    .columns = kColumns,
+    .from = "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmTas = '%s'",
+    .afterFetch = &Normalize,
+};
 
 constexpr std::string_view k8316Family3 = "8316-3";
 constexpr char k8316Model[] = "8316-300";
@@ -37,13 +43,12 @@ void NormalizeAssignedModel(ModelString& model) {
   if (model == k8374Predecessor) model.assign(k8374Successor);
 }
 
-int SQL_GetTerm(Session& session, std::string_view tableName, ModelString& model,
-                AssignedBy column) {
+std::optional<ModelString> SQL_GetTerm(Session& session, std::string_view tableName,
+                                       AssignedBy column) {
   Cursor<AssignedType> cursor(session, column == AssignedBy::kTsmSal ? kBySalColumn : kByTasColumn);
-  AssignedType row;
-  const int result = cursor.fetchOne(tableName, row);
-  if (result == 0) model = row.TsmTyp;
-  return result;
+  const std::optional<AssignedType> row = cursor.first(tableName);
+  if (!row) return std::nullopt;
+  return row->TsmTyp;
 }
 
 }  // namespace skarvik

@@ -7,6 +7,7 @@
 // system knows.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "db/session.h"
@@ -20,11 +21,10 @@ enum class AssignedBy {
   kTsmTas,  // key tables
 };
 
-// 0 with the model of the first terminal type naming tableName in model;
-// 100 when no type names it; -1 when the query failed (logged); any other
-// fetch code as it came. model is untouched unless the result is 0.
-int SQL_GetTerm(Session& session, std::string_view tableName, ModelString& model,
-                AssignedBy column);
+// The model of the first terminal type naming tableName in column; nothing
+// when no type names it or the query failed (logged).
+std::optional<ModelString> SQL_GetTerm(Session& session, std::string_view tableName,
+                                       AssignedBy column);
 
 // What a stored type becomes on its way out: a numeric code turns into its
 // model string, every 8316-3 model is the 8316-300 of the newer system, and

@@ -35,23 +35,33 @@ void MapNumericType(R& terminal) {
 
 }  // namespace
 
-const Query<R> kTerminalQuery = {CursorKind::kTermAlt, kTerminalColumns, 5,
-                                 " FROM  VKSYSTEM.Vks1140Trm", &MapNumericType};
+const Query<R> kTerminalQuery = {
+    .cursor = CursorKind::kTermAlt,
+    .columns = kTerminalColumns,
+    .columnsPerGroup = 5,
+    .from = " FROM  VKSYSTEM.Vks1140Trm",
+    .afterFetch = &MapNumericType,
+};
 
 // The type table keeps its types as stored: they are written unmapped.
-const Query<R> kTypeTableQuery = {CursorKind::kVks114Tsm, kTypeTableColumns, 4,
-                                  " FROM  VKSYSTEM.Vks114Tsm"};
+const Query<R> kTypeTableQuery = {
+    .cursor = CursorKind::kVks114Tsm,
+    .columns = kTypeTableColumns,
+    .columnsPerGroup = 4,
+    .from = " FROM  VKSYSTEM.Vks114Tsm",
+};
 
-void WriteTrmLine(OutputFile& file, const R& r) {
-  file.writeLine(
+void WriteTrmLine(LineSink& sink, const R& r) {
+  const CommunicationParameters& c = r.com;
+  sink.writeLine(
       {"TRM",           r.TrmNam.view(),     r.TrmTas.view(), r.TrmSal.view(), r.TrmUpl.view(),
        r.TrmDnl.view(), r.TrmSpr.view(),     r.TrmDtm.view(), r.TrmApp.view(), r.TrmLog.view(),
        r.TrmPra.view(), r.TrmSyn.view(),     r.TrmTon.view(), r.TrmDau.view(), r.TrmLst.view(),
        r.TrmHst.view(), r.TrmAlf.view(),     r.TrmSto.view(), r.TrmTxt.view(), r.TrmKtx.view(),
        r.TrmSta.view(), r.TrmErf.view(),     r.TrmInt.view(), r.TrmMod.view(), r.TrmFnk.view(),
-       r.TrmDis.view(), r.ComTwx.view(),     r.ComPor.view(), r.ComSch.view(), r.ComSto.view(),
-       r.ComIpa.view(), r.ComSub.view(),     r.ComGat.view(), r.ComShs.view(), r.ComTmp.view(),
-       r.ComEvp.view(), r.dialNumber.view(), r.ComLer.view(), r.ComDwl.view(), r.ComGid.view()});
+       r.TrmDis.view(), c.ComTwx.view(),     c.ComPor.view(), c.ComSch.view(), c.ComSto.view(),
+       c.ComIpa.view(), c.ComSub.view(),     c.ComGat.view(), c.ComShs.view(), c.ComTmp.view(),
+       c.ComEvp.view(), c.dialNumber.view(), c.ComLer.view(), c.ComDwl.view(), c.ComGid.view()});
 }
 
 }  // namespace skarvik

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "db/query.h"
-#include "export/output_file.h"
+#include "export/line_sink.h"
 #include "export/terminal_record.h"
 
 namespace skarvik {
@@ -16,6 +16,6 @@ inline constexpr char kImportCreator[] = "VKImport";
 inline constexpr char kTypeTableCreator[] = "VKImport(Vks114Tsm)";
 
 // "TRM" and the 39 fields of the record.
-void WriteTrmLine(OutputFile& file, const TerminalRecord& r);
+void WriteTrmLine(LineSink& sink, const TerminalRecord& r);
 
 }  // namespace skarvik

@@ -8,9 +8,32 @@
 
 #include <type_traits>
 
-#include "db/text.h"
+#include "base/text.h"
 
 namespace skarvik {
+
+// A terminal's row of the communication table, in the order of the TRM
+// line; the three parts of the dial number come last, since only their
+// joined form is written.
+struct CommunicationParameters {
+  Text<11> ComTwx;
+  Text<7> ComPor;
+  Text<7> ComSch;
+  Text<7> ComSto;
+  Text<16> ComIpa;  // IP address
+  Text<16> ComSub;  // subnet mask
+  Text<16> ComGat;  // gateway
+  Text<16> ComShs;
+  Text<6> ComTmp;
+  Text<6> ComEvp;
+  Text<31> dialNumber;  // ComLkn, ComVor and ComTel joined
+  Text<4> ComLer;
+  Text<33> ComDwl;
+  Text<6> ComGid;
+  Text<6> ComLkn;  // the three parts of the dial number
+  Text<11> ComVor;
+  Text<21> ComTel;
+};
 
 struct TerminalRecord {
   Text<256> TrmNam;  // the key of the communication row and of the readers
@@ -39,20 +62,7 @@ struct TerminalRecord {
   Text<2> TrmFnk;
   Text<2> TrmDis;
   Text<2> TsmKsw;  // fetched from the type table, never written
-  Text<11> ComTwx;
-  Text<7> ComPor;
-  Text<7> ComSch;
-  Text<7> ComSto;
-  Text<16> ComIpa;  // IP address
-  Text<16> ComSub;  // subnet mask
-  Text<16> ComGat;  // gateway
-  Text<16> ComShs;
-  Text<6> ComTmp;
-  Text<6> ComEvp;
-  Text<31> dialNumber;  // ComLkn, ComVor and ComTel joined
-  Text<4> ComLer;
-  Text<33> ComDwl;
-  Text<6> ComGid;
+  CommunicationParameters com;
 };
 static_assert(std::is_trivially_copyable_v<TerminalRecord>);
 

@@ -3,7 +3,7 @@
 // system knows only model strings.
 #pragma once
 
-#include "db/text.h"
+#include "base/text.h"
 
 namespace skarvik {
 

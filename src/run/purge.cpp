@@ -1,7 +1,5 @@
 #include "run/purge.h"
 
-#include <sqlext.h>
-
 #include "db/odbc_handle.h"
 
 namespace skarvik {

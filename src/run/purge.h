@@ -1,5 +1,5 @@
-// The purge of the communication-parameter table, run before the device
-// export when the old database is a Microsoft SQL Server.
+// The purge of the communication-parameter table, run when the old database
+// is a Microsoft SQL Server.
 #pragma once
 
 #include "db/session.h"
@@ -7,7 +7,6 @@
 namespace skarvik {
 
 // 0 on success, -1 when no statement could be had, else the driver's code.
-// Nothing is logged: the device export that follows reads the same table.
 int SQL_DeleteComParm(Session& session);
 
 }  // namespace skarvik

@@ -3,8 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "run/paths.h"
-#include "run/text_stream.h"
+#include "base/text_stream.h"
 
 namespace skarvik {
 
@@ -14,13 +13,12 @@ void WriteLog(const char* path, const char* backupPath, std::string_view text) {
   log.write(text);
   log.write("\n");
   const long size = log.position();
+  // A line that did not reach the disk is lost without notice.
   log.close();
   if (size > kRunLogRotationSize) {
     std::remove(backupPath);
     std::rename(path, backupPath);
   }
 }
-
-void WriteLog(std::string_view text) { WriteLog(kRunLogFile, kRunLogBackupFile, text); }
 
 }  // namespace skarvik

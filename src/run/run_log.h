@@ -4,18 +4,35 @@
 // call. When the file has grown beyond 10 MiB it becomes the backup and the
 // next line starts a new log. A line that cannot be written is dropped
 // silently: the log must never stop a migration.
+//
+// The run sequence owns the run log and hands it to the session, which
+// hands it on to the cursors and the exports.
 #pragma once
 
 #include <string_view>
 
+#include "base/log_sink.h"
+
 namespace skarvik {
 
+// Relative to the working directory, two levels below the newer system's
+// root; the same on every platform.
+inline constexpr char kRunLogFile[] = "../../Kelvarion_php/log/Brolandix#Log.txt";
+inline constexpr char kRunLogBackupFile[] = "../../Kelvarion_php/log/Brolandix#Log_bak.txt";
 inline constexpr long kRunLogRotationSize = 10L * 1024 * 1024;
 
 // Appends text and a line feed to the log at path; rotates into backupPath.
 void WriteLog(const char* path, const char* backupPath, std::string_view text);
 
-// The same for the program's own run log.
-void WriteLog(std::string_view text);
+class RunLog : public LogSink {
+ public:
+  explicit RunLog(const char* path = kRunLogFile, const char* backupPath = kRunLogBackupFile)
+      : path_(path), backupPath_(backupPath) {}
+  void writeLine(std::string_view text) override { WriteLog(path_, backupPath_, text); }
+
+ private:
+  const char* path_;
+  const char* backupPath_;
+};
 
 }  // namespace skarvik

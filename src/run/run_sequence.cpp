@@ -2,15 +2,16 @@
 
 #include <cstring>
 
+#include "base/platform.h"
+#include "base/text_stream.h"
 #include "db/session.h"
 #include "export/balance_export.h"
 #include "export/device_export.h"
 #include "export/key_export.h"
-#include "export/output_file.h"
 #include "run/purge.h"
 #include "run/run_log.h"
-#include "run/text_stream.h"
 #include "run/usage.h"
+#include "settings/ini_lookup.h"
 
 namespace skarvik {
 namespace {
@@ -27,19 +28,27 @@ bool NeedsPurge(Text<41>& dbSystem) {
   return dbSystem == "MSSQL" || dbSystem == "SQLSERVER";
 }
 
-// Every export runs whatever the one before returned; the worst of them
-// decides the exit code together with the failures in the run log.
-class RunOutcome {
- public:
-  void note(int exportResult) { fileFailed_ = fileFailed_ || exportResult == kOutputFileFailed; }
-  int exitCode(const Session& session) const {
-    if (fileFailed_) return kExitFileFailed;
-    return session.queryFailures() > 0 ? kExitQueryFailed : kExitOk;
-  }
+template <std::size_t N>
+void TakeSetting(const char* key, Text<N>& target) {
+  IniEntry entry = GetIniValue("", key, 0, kSettingsFile);
+  target.assign(entry.iniValue.view());
+  entry.iniValue.wipe();
+}
 
- private:
-  bool fileFailed_ = false;
-};
+// The login of an ordinary data source stands enciphered in the settings
+// file; a key that is missing there leaves its value empty.
+void LookUpLogin(Login& login) {
+  TakeSetting("LOGIN", login.userName);
+  TakeSetting("PASS", login.password);
+  TakeSetting("DB_SYSTEM", login.dbSystem);
+}
+
+// Every export runs whatever the one before returned; a file that was not
+// written whole outweighs a failure in the run log.
+int ExitCodeOf(bool filesWritten, const Session& session) {
+  if (!filesWritten) return kExitFileFailed;
+  return session.queryFailures() > 0 ? kExitQueryFailed : kExitOk;
+}
 
 }  // namespace
 
@@ -49,25 +58,25 @@ int RunSkarvik(int argc, char* argv[]) {
     return kExitNotStarted;
   }
   const bool debugFlag = argc > 2 && IsDebugOption(argv[2]);
-  WriteLog(kStartLine);
+  RunLog log;
+  log.writeLine(kStartLine);
 
-  Session session(debugFlag);
-  const int opened = session.OpenSourceDb(argv[1]);
+  Session session(log, debugFlag);
+  const int opened = session.OpenSourceDb(argv[1], &LookUpLogin);
   if (opened != 0) {
-    WriteLog(Format("Verbinden mit Quell-Datenbank fehlgeschlagen, Fehler: %d", opened));
+    log.writeLine(Format("Verbinden mit Quell-Datenbank fehlgeschlagen, Fehler: %d", opened));
     return opened;
   }
   if (NeedsPurge(session.dbSystem())) SQL_DeleteComParm(session);
 
-  RunOutcome outcome;
-  outcome.note(ExportDevices(session));
+  bool filesWritten = ExportDevices(session);
   if (!session.specialSource()) {
-    outcome.note(ExportBalanceTables(session));
-    outcome.note(ExportKeyTables(session));
+    filesWritten = ExportBalanceTables(session) && filesWritten;
+    filesWritten = ExportKeyTables(session) && filesWritten;
   }
   session.SQL_CloseConnection();
-  WriteLog(kEndLine);
-  return outcome.exitCode(session);
+  log.writeLine(kEndLine);
+  return ExitCodeOf(filesWritten, session);
 }
 
 }  // namespace skarvik

@@ -1,7 +1,9 @@
-// The run of Skarvik: command line, start line, session, the optional purge,
-// the exports in their fixed order, end line and exit code. Nothing is
+// The run of Skarvik: command line, start line, session, the exports in
+// their fixed order, the optional purge, end line and exit code. Nothing is
 // retried and no export is skipped because an earlier one failed; the exit
-// code tells afterwards what went wrong.
+// code tells afterwards what went wrong. This is the one room that knows
+// all the others, and the one place where results become the system's
+// integers.
 #pragma once
 
 namespace skarvik {

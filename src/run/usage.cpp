@@ -1,6 +1,6 @@
 #include "run/usage.h"
 
-#include "run/text_stream.h"
+#include "base/text_stream.h"
 
 namespace skarvik {
 

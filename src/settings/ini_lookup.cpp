@@ -97,11 +97,11 @@ IniEntry GetIniValue(std::string_view section, std::string_view key, std::int32_
   LineReader file(path);
   std::string header;
   std::string data;
-  while (file.is_open()) {
+  while (file.isOpen()) {
     // Only the data line decides whether an entry is there, so a header
     // line that is the file's last line is ignored.
-    file.ReadLine(kHeaderLineBuffer, header);
-    if (!file.ReadLine(kDataLineBuffer, data)) {
+    file.readLine(kHeaderLineBuffer, header);
+    if (!file.readLine(kDataLineBuffer, data)) {
       break;
     }
     IniEntry entry = SplitEntry(LineText(header), LineText(data));

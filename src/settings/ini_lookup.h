@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "db/text.h"
+#include "base/text.h"
 
 namespace skarvik {
 

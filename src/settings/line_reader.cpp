@@ -5,7 +5,7 @@ namespace skarvik {
 LineReader::LineReader(const char* path) : file_(path ? std::fopen(path, "rb") : nullptr) {}
 
 // A carriage return directly before a line feed is not part of the line.
-int LineReader::NextChar() {
+int LineReader::nextChar() {
   const int c = std::getc(file_.get());
   if (c != '\r') {
     return c;
@@ -20,13 +20,13 @@ int LineReader::NextChar() {
   return c;
 }
 
-bool LineReader::ReadLine(std::size_t buffer_size, std::string& line) {
+bool LineReader::readLine(std::size_t bufferSize, std::string& line) {
   line.clear();
   if (!file_) {
     return false;
   }
-  while (line.size() + 1 < buffer_size) {
-    const int c = NextChar();
+  while (line.size() + 1 < bufferSize) {
+    const int c = nextChar();
     if (c == EOF) {
       break;
     }

@@ -17,15 +17,15 @@ class LineReader {
  public:
   explicit LineReader(const char* path);
 
-  bool is_open() const { return file_ != nullptr; }
+  bool isOpen() const { return file_ != nullptr; }
 
-  // Reads as a line buffer of buffer_size bytes would be filled: up to and
-  // including the next line feed, but at most buffer_size - 1 characters.
+  // Reads as a line buffer of bufferSize bytes would be filled: up to and
+  // including the next line feed, but at most bufferSize - 1 characters.
   // Returns false, with line empty, when the end of the file comes first.
-  bool ReadLine(std::size_t buffer_size, std::string& line);
+  bool readLine(std::size_t bufferSize, std::string& line);
 
  private:
-  int NextChar();
+  int nextChar();
 
   struct Closer {
     void operator()(std::FILE* f) const { std::fclose(f); }

@@ -1,4 +1,4 @@
-#include "run/text_stream.h"
+#include "base/text_stream.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -53,16 +53,20 @@ struct Text {
     for (std::size_t i = 0; i < N; ++i) p[i] = '\0';
   }
 
-  // A driver may fill a character buffer completely without writing a NUL;
-  // the last byte is ours, whatever the driver wrote.
+  // MariaDB Connector/ODBC 3.1.15 fills a character buffer completely,
+  // without a NUL, when the value is as long as the buffer or longer; the
+  // last byte is ours, whatever the driver wrote.
   void terminate() { bytes[N - 1] = '\0'; }
 
   void rtrim() { RTrim(bytes.data(), N); }
+
+  // What the newer system keeps of a longer text: its first N-1
+  // characters, without the blanks the cut may leave at the end.
+  void assignCut(std::string_view value) {
+    assign(value);
+    rtrim();
+  }
 };
-
-}  // namespace skarvik
-
-namespace skarvik {
 
 // Upper-cases ASCII letters in place; bytes of 0x80 and above stay, since the
 // old system's texts are ISO-8859-1 and its comparisons knew only ASCII.

@@ -1,4 +1,4 @@
-#include "db/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
