@@ -22,7 +22,8 @@ SQLITE_PACKAGES := libsqlite3-dev sqlite3 unixodbc libsqliteodbc
 TEST_PACKAGES := $(BUILD_PACKAGES) $(SQLITE_PACKAGES) libgtest-dev libgmock-dev nettle-dev \
                  postgresql odbc-postgresql mariadb-server odbc-mariadb
 DEMO_PACKAGES := $(BUILD_PACKAGES) $(SQLITE_PACKAGES)
-BENCH_PACKAGES := $(DEMO_PACKAGES) postgresql odbc-postgresql time
+# scripts/test-servers.sh, which the benchmark borrows, starts both servers.
+BENCH_PACKAGES := $(DEMO_PACKAGES) postgresql odbc-postgresql mariadb-server time
 INSTALL_PACKAGES := $(BUILD_PACKAGES) libsqlite3-dev
 CLANG_PACKAGES := clang libclang-rt-14-dev
 
