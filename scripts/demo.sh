@@ -13,8 +13,9 @@ root="$build/demo"
 skarvik="$build/src/skarvik"
 cipher="$build/src/skarvik-cipher"
 extension="$build/tests/support/vksystem_attach.so"
-driver=$(ls /usr/lib/*/odbc/libsqlite3odbc.so 2>/dev/null | head -n 1)
-[ -n "$driver" ] || { echo "demo: the SQLite ODBC driver (libsqliteodbc) is not installed" >&2; exit 1; }
+drivers=(/usr/lib/*/odbc/libsqlite3odbc.so)
+driver=${drivers[0]}
+[ -e "$driver" ] || { echo "demo: the SQLite ODBC driver (libsqliteodbc) is not installed" >&2; exit 1; }
 [ -e "$extension" ] || { echo "demo: $extension was not built (libsqlite3-dev)" >&2; exit 1; }
 
 rm -rf "$root"
