@@ -1,15 +1,31 @@
 #include "run/purge.h"
 
+#include <string>
+
+#include "db/diagnostics.h"
 #include "db/odbc_handle.h"
 
 namespace skarvik {
+namespace {
 
-int SQL_DeleteComParm(Session& session) {
+constexpr char kTag[] = "SQL_DeleteComParm";
+
+}  // namespace
+
+void SQL_DeleteComParm(Session& session) {
+  std::string text = "DELETE FROM VKSYSTEM.Vks1140Com";
   StmtHandle stmt;
-  if (!SQL_SUCCEEDED(stmt.allocate(session.hDbc()))) return SQL_ERROR;
-  char text[] = "DELETE FROM VKSYSTEM.Vks1140Com";
-  const SQLRETURN rc = SQLExecDirect(stmt.get(), reinterpret_cast<SQLCHAR*>(text), SQL_NTS);
-  return rc == SQL_SUCCESS_WITH_INFO ? SQL_SUCCESS : rc;
+  if (!SQL_SUCCEEDED(stmt.allocate(session.hDbc()))) {
+    const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_DBC, session.hDbc());
+    session.logQueryFailure(kTag, diag.nativeError, diag.message.view(), text);
+    return;
+  }
+  // An empty table is no failure: a DELETE that finds no row answers
+  // SQL_NO_DATA.
+  const SQLRETURN rc = SQLExecDirect(stmt.get(), reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS);
+  if (rc != SQL_ERROR) return;
+  const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_STMT, stmt.get());
+  session.logQueryFailure(kTag, diag.nativeError, diag.message.view(), text);
 }
 
 }  // namespace skarvik

@@ -67,9 +67,11 @@ int RunSkarvik(int argc, char* argv[]) {
     log.writeLine(Format("Verbinden mit Quell-Datenbank fehlgeschlagen, Fehler: %d", opened));
     return opened;
   }
-  if (NeedsPurge(session.dbSystem())) SQL_DeleteComParm(session);
-
   bool filesWritten = ExportDevices(session);
+  // The purge empties the table the device export has just read. Only a
+  // whole Device.dat holds what it deletes, so anything less leaves it.
+  const bool devicesWhole = filesWritten && session.queryFailures() == 0;
+  if (devicesWhole && NeedsPurge(session.dbSystem())) SQL_DeleteComParm(session);
   if (!session.specialSource()) {
     filesWritten = ExportBalanceTables(session) && filesWritten;
     filesWritten = ExportKeyTables(session) && filesWritten;
