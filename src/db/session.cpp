@@ -12,6 +12,11 @@ namespace {
 constexpr char kBuiltInUser[] = "Kelvarion";
 constexpr char kBuiltInPassword[] = "Pelmadora";
 
+int ReportFailedConnect(int result) {
+  ConsolePrint(Format("Datenbankverbindung fehlgeschlagen, Fehler: %d\n", result));
+  return result;
+}
+
 }  // namespace
 
 int Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin) {
@@ -25,10 +30,12 @@ int Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin) 
     SetUnqualifiedNames(1);
   }
   if (std::strlen(dataSourceName) > source.kCapacity) {
+    // Connecting with an empty name instead would reach the driver
+    // manager's default data source: a database nobody named.
     ConsolePrint("Odbc-Name zu lang!");
-  } else {
-    source.assign(dataSourceName);
+    return ReportFailedConnect(-1);
   }
+  source.assign(dataSourceName);
 
   if (specialSource_) {
     login.userName.assign(kBuiltInUser);
@@ -42,10 +49,7 @@ int Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin) 
       SQL_OpenConnection(login.userName.c_str(), login.password.c_str(), source.c_str());
   login.userName.wipe();
   login.password.wipe();
-  if (result != 0) {
-    ConsolePrint(Format("Datenbankverbindung fehlgeschlagen, Fehler: %d\n", result));
-  }
-  return result;
+  return result == 0 ? 0 : ReportFailedConnect(result);
 }
 
 int Session::SQL_OpenConnection(const char* userName, const char* password,
