@@ -21,12 +21,12 @@ bool ReadLineWithoutEcho(std::string& line) {
   if (haveTerminal) {
     termios silent = saved;
     silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &silent);
   }
   const bool read = static_cast<bool>(std::getline(std::cin, line));
   // The echo comes back even when the input ended, or the shell that
   // started the program would be left typing blind.
-  if (haveTerminal) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+  if (haveTerminal) ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
   return read;
 }
 

@@ -29,7 +29,8 @@ Enciphers and deciphers the values of the settings file Kelvarion.Ini.
                    lines ready to paste: ";SECTION;" and "NUMBER;KEY;HEX"
 
 A TEXT or HEX of "-" is read from standard input (one line), so that a
-password need not stand on the command line or in the shell history.
+password need not stand on the command line or in the shell history. When
+standard input is a terminal, the value is asked for and not shown.
 
 A TEXT holds at most 96 bytes and no line feed. SECTION and KEY hold no ";"
 and no line break. The login is looked up by KEY with number 0 and an empty
@@ -48,21 +49,6 @@ constexpr std::size_t kMaxDataLine = 398;
 struct Failure {
   std::string message;
 };
-
-// "-" stands for one line of standard input, its line break removed.
-std::optional<std::string> ReadArgument(std::string_view arg, std::istream& in) {
-  if (arg != "-") {
-    return std::string(arg);
-  }
-  std::string line;
-  if (!std::getline(in, line)) {
-    return std::nullopt;
-  }
-  if (!line.empty() && line.back() == '\r') {
-    line.pop_back();
-  }
-  return line;
-}
 
 std::optional<Failure> CheckPlainText(std::string_view text) {
   if (text.size() > kMaxPlainBytes) {
@@ -108,13 +94,39 @@ struct Streams {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
+  TerminalReader readTerminal;
 };
+
+// "-" stands for one line of standard input, its line break removed. On a
+// terminal the line is asked for by name and read without echo; the line
+// feed that the silent terminal did not show is put on err afterwards.
+std::optional<std::string> ReadArgument(std::string_view arg, std::string_view name, Streams io) {
+  if (arg != "-") {
+    return std::string(arg);
+  }
+  std::string line;
+  bool read = false;
+  if (io.readTerminal != nullptr) {
+    io.err << "skarvik-cipher: " << name << " (not shown): " << std::flush;
+    read = io.readTerminal(line);
+    io.err << '\n';
+  } else {
+    read = static_cast<bool>(std::getline(io.in, line));
+  }
+  if (!read) {
+    return std::nullopt;
+  }
+  if (!line.empty() && line.back() == '\r') {
+    line.pop_back();
+  }
+  return line;
+}
 
 using Args = std::span<const std::string_view>;
 using Result = std::optional<Failure>;
 
 Result Encrypt(Args args, Streams io) {
-  const std::optional<std::string> text = ReadArgument(args[0], io.in);
+  const std::optional<std::string> text = ReadArgument(args[0], "TEXT", io);
   if (!text) {
     return Failure{"no TEXT on standard input"};
   }
@@ -126,7 +138,7 @@ Result Encrypt(Args args, Streams io) {
 }
 
 Result Decrypt(Args args, Streams io) {
-  const std::optional<std::string> hex = ReadArgument(args[0], io.in);
+  const std::optional<std::string> hex = ReadArgument(args[0], "HEX", io);
   if (!hex) {
     return Failure{"no HEX on standard input"};
   }
@@ -148,7 +160,7 @@ Result Entry(Args args, Streams io) {
   }
   if (Result bad = CheckName("SECTION", section)) return bad;
   if (Result bad = CheckName("KEY", key)) return bad;
-  const std::optional<std::string> text = ReadArgument(args[3], io.in);
+  const std::optional<std::string> text = ReadArgument(args[3], "TEXT", io);
   if (!text) {
     return Failure{"no TEXT on standard input"};
   }
@@ -188,7 +200,8 @@ int UsageError(std::ostream& err, std::string_view problem) {
 
 }  // namespace
 
-int RunCipherTool(Args args, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunCipherTool(Args args, std::istream& in, std::ostream& out, std::ostream& err,
+                  TerminalReader readTerminal) {
   if (args.empty()) {
     return UsageError(err, "no command given");
   }
@@ -203,7 +216,7 @@ int RunCipherTool(Args args, std::istream& in, std::ostream& out, std::ostream& 
     if (args.size() - 1 != command.arg_count) {
       return UsageError(err, "wrong number of arguments for " + std::string(command.name));
     }
-    if (const Result failure = command.run(args.subspan(1), Streams{in, out, err})) {
+    if (const Result failure = command.run(args.subspan(1), Streams{in, out, err, readTerminal})) {
       err << "skarvik-cipher: " << failure->message << '\n';
       return kCipherInvalidValue;
     }

@@ -7,6 +7,7 @@
 
 #include <iosfwd>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace skarvik {
@@ -17,8 +18,15 @@ enum CipherToolExit : int {
   kCipherUsageError = 2,
 };
 
-// args are the command-line arguments after the program name.
+// Reads one line typed on a terminal without showing it; false when the
+// input ended first.
+using TerminalReader = bool (*)(std::string& line);
+
+// args are the command-line arguments after the program name. A value given
+// as "-" comes from in, as it is piped; when readTerminal is set, standard
+// input is a terminal instead, and the value is asked for on err and read
+// through readTerminal, so that a password typed there is never shown.
 int RunCipherTool(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
-                  std::ostream& err);
+                  std::ostream& err, TerminalReader readTerminal = nullptr);
 
 }  // namespace skarvik
