@@ -1,10 +1,16 @@
 #include "db/cursor.h"
 
+#include <cstring>
+
 #include "db/diagnostics.h"
 #include "db/sql_text.h"
 
 namespace skarvik {
 namespace {
+
+// Wide enough for every text column of the old database; a longer value is
+// reported as cut.
+constexpr std::size_t kWideBytes = 8192;
 
 void SetStatementAttributes(SQLHSTMT stmt, Concurrency concurrency, bool unqualifiedNames) {
   if (concurrency == Concurrency::kNotSet) return;
@@ -63,6 +69,30 @@ bool StatementCursor::open(std::string_view key) {
 void StatementCursor::bind(int number, char* field, std::size_t width) {
   SQLBindCol(stmt_.get(), static_cast<SQLUSMALLINT>(number), SQL_C_CHAR, field,
              static_cast<SQLLEN>(width), &bindIndicator_);
+}
+
+void StatementCursor::bindWide(int number) {
+  if (wide_.size() < static_cast<std::size_t>(number)) wide_.resize(number);
+  WideColumn& column = wide_[number - 1];
+  column.bytes.assign(kWideBytes, '\0');
+  SQLBindCol(stmt_.get(), static_cast<SQLUSMALLINT>(number), SQL_C_CHAR, column.bytes.data(),
+             static_cast<SQLLEN>(column.bytes.size()), &column.length);
+}
+
+RawField StatementCursor::takeWide(int number, const char* name, char* field, std::size_t width) {
+  const WideColumn& column = wide_[number - 1];
+  const std::size_t room = column.bytes.size() - 1;
+  std::size_t length = 0;
+  if (column.length == SQL_NO_TOTAL) {
+    length = ::strnlen(column.bytes.data(), room);
+  } else if (column.length > 0) {
+    length = static_cast<std::size_t>(column.length);
+  }
+  const bool cut = length > room;
+  const std::string_view value(column.bytes.data(), cut ? room : length);
+  // What the driver would have put into the field itself: as much as fits.
+  std::memcpy(field, value.data(), value.size() < width ? value.size() : width);
+  return {.column = name, .value = value, .cut = cut, .width = width};
 }
 
 Fetch StatementCursor::fetchRow() {

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "db/cursor_observer.h"
 #include "db/cursor_policy.h"
 #include "db/diagnostics.h"
 #include "db/odbc.h"
@@ -54,8 +55,21 @@ class StatementCursor {
 
   bool isOpen() const { return static_cast<bool>(stmt_); }
   std::string_view stmtText() const { return stmtText_; }
+  CursorObserver* observer() const { return session_.cursorObserver(); }
+
+  // For an observer: binds a column into a wide buffer of the cursor's own
+  // instead of its field, so that a value longer than the field is seen
+  // whole. After each fetch takeWide() fills the field with what the
+  // driver would have put there and hands over the whole value.
+  void bindWide(int number);
+  RawField takeWide(int number, const char* column, char* field, std::size_t width);
 
  private:
+  struct WideColumn {
+    std::vector<char> bytes;
+    SQLLEN length = 0;
+  };
+
   void logFailure(std::string_view tag, long number, const DiagRecord& diag);
 
   Session& session_;
@@ -65,6 +79,7 @@ class StatementCursor {
   std::string stmtText_;
   // Never read: a NULL column and an empty one both read as empty text.
   SQLLEN bindIndicator_ = 0;
+  std::vector<WideColumn> wide_;  // only while observed
 };
 
 template <class Record>
@@ -84,7 +99,12 @@ class Cursor {
     Rows all = rows(key);
     auto row = all.begin();
     if (row == all.end()) return std::nullopt;
-    return *row;
+    Record found = *row;
+    CursorObserver* observer = core_.observer();
+    if (observer != nullptr && core_.fetchRow() == Fetch::kRow) {
+      observer->leftUnread(query_.cursor, key);
+    }
+    return found;
   }
 
   std::string_view stmtText() const { return core_.stmtText(); }
@@ -97,24 +117,36 @@ class Cursor {
   }
 
   void open(std::string_view key) {
-    if (core_.open(key)) {
-      bindColumns();
-    } else {
+    if (!core_.open(key)) {
       core_.close();
+      return;
     }
-  }
-
-  void bindColumns() {
+    observer_ = core_.observer();
     int number = 1;
     for (const Column<Record>& column : query_.columns) {
-      core_.bind(number++, column.field(row_), column.width);
+      if (observer_ != nullptr) {
+        core_.bindWide(number++);
+      } else {
+        core_.bind(number++, column.field(row_), column.width);
+      }
     }
+    if (observer_ != nullptr) observer_->opened(query_.cursor, key);
+  }
+
+  void showRowToObserver() {
+    raw_.clear();
+    int number = 1;
+    for (const Column<Record>& column : query_.columns) {
+      raw_.push_back(core_.takeWide(number++, column.name, column.field(row_), column.width));
+    }
+    observer_->fetched(query_.cursor, raw_);
   }
 
   // True with the next row in current_.
   bool advance() {
     row_ = Record{};
     if (core_.fetchRow() != Fetch::kRow) return false;
+    if (observer_ != nullptr) showRowToObserver();
     for (const Column<Record>& column : query_.columns) {
       char* field = column.field(row_);
       field[column.width - 1] = '\0';
@@ -129,6 +161,8 @@ class Cursor {
   StatementCursor core_;
   Record row_{};      // bound to the statement's columns
   Record current_{};  // the row the caller sees and may change
+  CursorObserver* observer_ = nullptr;
+  std::vector<RawField> raw_;  // reused for every observed row
 };
 
 template <class Record>

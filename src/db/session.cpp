@@ -12,31 +12,36 @@ namespace {
 constexpr char kBuiltInUser[] = "Kelvarion";
 constexpr char kBuiltInPassword[] = "Pelmadora";
 
-int ReportFailedConnect(int result) {
-  ConsolePrint(Format("Datenbankverbindung fehlgeschlagen, Fehler: %d\n", result));
-  return result;
-}
-
 }  // namespace
 
 int Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin) {
-  specialSource_ = false;
-  Login login;
-  Text<41> source;
+  switch (connect(dataSourceName, lookUpLogin)) {
+    case Connect::kConnected:
+      return 0;
+    case Connect::kNameTooLong:
+      // Connecting with an empty name instead would reach the driver
+      // manager's default data source: a database nobody named.
+      ConsolePrint("Odbc-Name zu lang!");
+      break;
+    case Connect::kRefused:
+      break;
+  }
+  ConsolePrint(Format("Datenbankverbindung fehlgeschlagen, Fehler: %d\n", -1));
+  return -1;
+}
 
+Session::Connect Session::connect(char* dataSourceName, const LoginLookup& lookUpLogin) {
+  specialSource_ = false;
   StrUpper(dataSourceName);
   if (std::strcmp(dataSourceName, kSpecialDataSource) == 0) {
     specialSource_ = true;
     SetUnqualifiedNames(1);
   }
-  if (std::strlen(dataSourceName) > source.kCapacity) {
-    // Connecting with an empty name instead would reach the driver
-    // manager's default data source: a database nobody named.
-    ConsolePrint("Odbc-Name zu lang!");
-    return ReportFailedConnect(-1);
-  }
+  Text<41> source;
+  if (std::strlen(dataSourceName) > source.kCapacity) return Connect::kNameTooLong;
   source.assign(dataSourceName);
 
+  Login login;
   if (specialSource_) {
     login.userName.assign(kBuiltInUser);
     login.password.assign(kBuiltInPassword);
@@ -44,12 +49,11 @@ int Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin) 
     lookUpLogin(login);
   }
   dbSystem_ = login.dbSystem;
-
   const int result =
       SQL_OpenConnection(login.userName.c_str(), login.password.c_str(), source.c_str());
   login.userName.wipe();
   login.password.wipe();
-  return result == 0 ? 0 : ReportFailedConnect(result);
+  return result == 0 ? Connect::kConnected : Connect::kRefused;
 }
 
 int Session::SQL_OpenConnection(const char* userName, const char* password,
@@ -61,6 +65,12 @@ int Session::SQL_OpenConnection(const char* userName, const char* password,
   SQLSetEnvAttr(env_.get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3),
                 SQL_IS_INTEGER);
   if (!SQL_SUCCEEDED(dbc_.allocate(env_.get()))) return -1;
+  if (readOnly_) {
+    // A request only: a driver that cannot keep it still connects, and the
+    // caller runs nothing but reads anyway.
+    SQLSetConnectAttr(dbc_.get(), SQL_ATTR_ACCESS_MODE,
+                      reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), SQL_IS_UINTEGER);
+  }
 
   auto text = [](const char* s) { return reinterpret_cast<SQLCHAR*>(const_cast<char*>(s)); };
   const SQLRETURN rc = SQLConnect(dbc_.get(), text(dataSourceName), SQL_NTS, text(userName),
@@ -69,11 +79,11 @@ int Session::SQL_OpenConnection(const char* userName, const char* password,
     connected_ = true;
     return 0;
   }
-  const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_DBC, dbc_.get());
+  connectDiag_ = SQL_GetDiag(SQL_HANDLE_DBC, dbc_.get());
   if (debugFlag_) {
     ConsolePrint(Format("Connect Error: SQLCode: %ld sqlState: %s Msg: %s\n",
-                        static_cast<long>(diag.nativeError), diag.sqlState.c_str(),
-                        diag.message.c_str()));
+                        static_cast<long>(connectDiag_.nativeError), connectDiag_.sqlState.c_str(),
+                        connectDiag_.message.c_str()));
   }
   return -1;
 }

@@ -18,6 +18,8 @@
 
 #include "base/log_sink.h"
 #include "base/text.h"
+#include "db/cursor_observer.h"
+#include "db/diagnostics.h"
 #include "db/odbc.h"
 #include "db/odbc_handle.h"
 
@@ -44,7 +46,20 @@ class Session {
 
   // Upper-cases dataSourceName in place and connects; 0 or -1, as the run
   // log shows it. lookUpLogin is asked only for an ordinary data source.
+  // A failure is shown on the console.
   int OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin);
+
+  enum class Connect { kConnected, kNameTooLong, kRefused };
+  // OpenSourceDb without a word on the console; a refusal leaves the
+  // driver's account in connectDiag().
+  Connect connect(char* dataSourceName, const LoginLookup& lookUpLogin);
+  const DiagRecord& connectDiag() const { return connectDiag_; }
+  // Asks the driver for a read-only connection; before connect().
+  void requestReadOnly() { readOnly_ = true; }
+  // Every cursor of the session reports to observer from now on; nullptr
+  // stops it. The observer must outlive the cursors.
+  void observeCursors(CursorObserver* observer) { observer_ = observer; }
+  CursorObserver* cursorObserver() const { return observer_; }
   int SQL_OpenConnection(const char* userName, const char* password, const char* dataSourceName);
   int SQL_CloseConnection();
   int SetUnqualifiedNames(short flag);
@@ -70,6 +85,9 @@ class Session {
   bool unqualifiedNames_ = false;
   Text<41> dbSystem_;
   int queryFailures_ = 0;
+  bool readOnly_ = false;
+  DiagRecord connectDiag_;
+  CursorObserver* observer_ = nullptr;
 };
 
 }  // namespace skarvik

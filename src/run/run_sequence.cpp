@@ -2,16 +2,15 @@
 
 #include <cstring>
 
-#include "base/platform.h"
 #include "base/text_stream.h"
 #include "db/session.h"
 #include "export/balance_export.h"
 #include "export/device_export.h"
 #include "export/key_export.h"
+#include "run/login.h"
 #include "run/purge.h"
 #include "run/run_log.h"
 #include "run/usage.h"
-#include "settings/ini_lookup.h"
 
 namespace skarvik {
 namespace {
@@ -22,26 +21,6 @@ constexpr char kEndLine[] =
     "\n<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<Import Skarvik beendet:";
 
 bool IsDebugOption(char* argument) { return std::strcmp(StrUpper(argument), "/D") == 0; }
-
-bool NeedsPurge(Text<41>& dbSystem) {
-  StrUpper(dbSystem.data());
-  return dbSystem == "MSSQL" || dbSystem == "SQLSERVER";
-}
-
-template <std::size_t N>
-void TakeSetting(const char* key, Text<N>& target) {
-  IniEntry entry = GetIniValue("", key, 0, kSettingsFile);
-  target.assign(entry.iniValue.view());
-  entry.iniValue.wipe();
-}
-
-// The login of an ordinary data source stands enciphered in the settings
-// file; a key that is missing there leaves its value empty.
-void LookUpLogin(Login& login) {
-  TakeSetting("LOGIN", login.userName);
-  TakeSetting("PASS", login.password);
-  TakeSetting("DB_SYSTEM", login.dbSystem);
-}
 
 // Every export runs whatever the one before returned; a file that was not
 // written whole outweighs a failure in the run log.
@@ -71,7 +50,9 @@ int RunSkarvik(int argc, char* argv[]) {
   // The purge empties the table the device export has just read. Only a
   // whole Device.dat holds what it deletes, so anything less leaves it.
   const bool devicesWhole = filesWritten && session.queryFailures() == 0;
-  if (devicesWhole && NeedsPurge(session.dbSystem())) SQL_DeleteComParm(session);
+  if (devicesWhole && PurgesCommunicationTable(session.dbSystem().view())) {
+    SQL_DeleteComParm(session);
+  }
   if (!session.specialSource()) {
     filesWritten = ExportBalanceTables(session) && filesWritten;
     filesWritten = ExportKeyTables(session) && filesWritten;

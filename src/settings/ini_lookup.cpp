@@ -92,8 +92,8 @@ void DecipherValue(IniEntry& entry) {
 
 }  // namespace
 
-IniEntry GetIniValue(std::string_view section, std::string_view key, std::int32_t number,
-                     const char* path) {
+IniEntry FindIniEntry(std::string_view section, std::string_view key, std::int32_t number,
+                      const char* path) {
   LineReader file(path);
   std::string header;
   std::string data;
@@ -106,11 +106,17 @@ IniEntry GetIniValue(std::string_view section, std::string_view key, std::int32_
     }
     IniEntry entry = SplitEntry(LineText(header), LineText(data));
     if (Matches(entry, section, key, number)) {
-      DecipherValue(entry);
       return entry;
     }
   }
   return IniEntry{};
+}
+
+IniEntry GetIniValue(std::string_view section, std::string_view key, std::int32_t number,
+                     const char* path) {
+  IniEntry entry = FindIniEntry(section, key, number, path);
+  DecipherValue(entry);
+  return entry;
 }
 
 }  // namespace skarvik

@@ -22,6 +22,10 @@ struct IniEntry {
   Text<201> iniValue;  // deciphered
 };
 
+// The entry that answers the lookup, its value still enciphered.
+IniEntry FindIniEntry(std::string_view section, std::string_view key, std::int32_t number,
+                      const char* path);
+
 IniEntry GetIniValue(std::string_view section, std::string_view key, std::int32_t number,
                      const char* path);
 
