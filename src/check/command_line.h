@@ -1,0 +1,45 @@
+// The command line of skarvik-check: which check, on which data source, and
+// how its report is shown.
+//
+//   skarvik-check preflight <Odbc-Quelle> [--format text|json] [--quiet]
+//                 [--fail-on blocker|error|warning] [--examples N]
+//   skarvik-check verify <Odbc-Quelle> [the same options]
+//
+// Parsing never exits the program itself: it hands back either the options
+// or the exit code to end with at once (0 after --help or --version, whose
+// text went to out; 2 after a wrong command line, whose message went to
+// err), so that main decides and a test can look at both.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "check/report.h"
+
+namespace skarvik::check {
+
+// The exit code of a check that could not run: a wrong command line, no
+// usable settings, no connection.
+inline constexpr int kExitCannotRun = 2;
+
+struct CheckOptions {
+  enum class Command { kPreflight, kVerify };
+  enum class Format { kText, kJson };
+  Command command = Command::kPreflight;
+  std::string dataSource;
+  Format format = Format::kText;
+  bool quiet = false;
+  Severity failOn = Severity::kError;
+  int examples = 5;  // the cap of examples per finding, 0 or more
+};
+
+struct ParsedCommandLine {
+  std::optional<CheckOptions> options;  // empty: exit at once with exitCode
+  int exitCode = 0;
+};
+
+ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                   std::ostream& err);
+
+}  // namespace skarvik::check
