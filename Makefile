@@ -1,5 +1,6 @@
-# make          builds skarvik and skarvik-cipher; needs only the build tools
-#               and unixODBC's headers (no tests, no database servers)
+# make          builds the programs; needs only the build tools, unixODBC's
+#               headers and the header-only JSON and command-line libraries
+#               (no tests, no database servers)
 # make check    installs what is missing, builds everything and runs every test:
 #               on SQLite, and on throwaway PostgreSQL and MariaDB servers
 # make check-sanitized   the whole suite again, built with clang under ASan and UBSan
@@ -16,7 +17,7 @@ FUZZ_SECONDS ?= 30
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-BUILD_PACKAGES := cmake make g++ pkg-config unixodbc-dev
+BUILD_PACKAGES := cmake make g++ pkg-config unixodbc-dev nlohmann-json3-dev libcli11-dev
 # The SQLite extension, the SQLite ODBC driver and the sqlite3 shell.
 SQLITE_PACKAGES := libsqlite3-dev sqlite3 unixodbc libsqliteodbc
 TEST_PACKAGES := $(BUILD_PACKAGES) $(SQLITE_PACKAGES) libgtest-dev libgmock-dev nettle-dev \
