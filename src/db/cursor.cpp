@@ -71,12 +71,15 @@ void StatementCursor::bind(int number, char* field, std::size_t width) {
              static_cast<SQLLEN>(width), &bindIndicator_);
 }
 
-void StatementCursor::bindWide(int number) {
-  if (wide_.size() < static_cast<std::size_t>(number)) wide_.resize(number);
-  WideColumn& column = wide_[number - 1];
-  column.bytes.assign(kWideBytes, '\0');
-  SQLBindCol(stmt_.get(), static_cast<SQLUSMALLINT>(number), SQL_C_CHAR, column.bytes.data(),
-             static_cast<SQLLEN>(column.bytes.size()), &column.length);
+void StatementCursor::bindWide(std::size_t columnCount) {
+  // Sized once before binding: the driver keeps the addresses.
+  wide_.assign(columnCount, {});
+  for (std::size_t i = 0; i < columnCount; ++i) {
+    WideColumn& column = wide_[i];
+    column.bytes.assign(kWideBytes, '\0');
+    SQLBindCol(stmt_.get(), static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR, column.bytes.data(),
+               static_cast<SQLLEN>(column.bytes.size()), &column.length);
+  }
 }
 
 RawField StatementCursor::takeWide(int number, const char* name, char* field, std::size_t width) {

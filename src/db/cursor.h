@@ -61,7 +61,7 @@ class StatementCursor {
   // instead of its field, so that a value longer than the field is seen
   // whole. After each fetch takeWide() fills the field with what the
   // driver would have put there and hands over the whole value.
-  void bindWide(int number);
+  void bindWide(std::size_t columnCount);
   RawField takeWide(int number, const char* column, char* field, std::size_t width);
 
  private:
@@ -122,15 +122,15 @@ class Cursor {
       return;
     }
     observer_ = core_.observer();
+    if (observer_ != nullptr) {
+      core_.bindWide(query_.columns.size());
+      observer_->opened(query_.cursor, key);
+      return;
+    }
     int number = 1;
     for (const Column<Record>& column : query_.columns) {
-      if (observer_ != nullptr) {
-        core_.bindWide(number++);
-      } else {
-        core_.bind(number++, column.field(row_), column.width);
-      }
+      core_.bind(number++, column.field(row_), column.width);
     }
-    if (observer_ != nullptr) observer_->opened(query_.cursor, key);
   }
 
   void showRowToObserver() {

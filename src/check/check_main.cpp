@@ -1,0 +1,15 @@
+// skarvik-check: what the migration will do to the data, before it runs and
+// after.
+#include <iostream>
+
+#include "base/platform.h"
+#include "check/check_run.h"
+#include "check/command_line.h"
+
+int main(int argc, char** argv) {
+  skarvik::UseBinaryStandardStreams();
+  const skarvik::check::ParsedCommandLine parsed =
+      skarvik::check::ParseCommandLine(argc, argv, std::cout, std::cerr);
+  if (!parsed.options) return parsed.exitCode;
+  return skarvik::check::RunCheck(*parsed.options, std::cout, std::cerr);
+}

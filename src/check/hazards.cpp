@@ -1,0 +1,142 @@
+#include "check/hazards.h"
+
+#include <algorithm>
+
+#include "base/text_stream.h"
+#include "check/line_formats.h"
+
+namespace skarvik::check {
+namespace {
+
+// Columns whose stored value never reaches a file: the creator columns
+// (the import's own name stands there), the key position's type and
+// stored position, the type table's TsmKsw, and TttTas, which the model
+// table always decides.
+constexpr std::string_view kNeverWritten[] = {"TrmErf", "TsmErf", "ZlsErf", "TslErf",
+                                              "TsaErf", "TttErf", "TtaErf", "TtaAps",
+                                              "TtaTyp", "TsmKsw", "TttTas"};
+
+// Long texts of which the newer system keeps 30 characters, however wide
+// they are fetched.
+constexpr std::string_view kKeptThirty[] = {"TslTxt", "TttTxt", "TtaTxt"};
+constexpr std::size_t kThirty = 30;
+
+// The columns whose value is the key of a later lookup.
+struct LookupKey {
+  CursorKind kind;
+  std::string_view column;
+};
+constexpr LookupKey kLookupKeys[] = {{CursorKind::kTermAlt, "TrmNam"},
+                                     {CursorKind::kVks114Tsm, "TsmNam"},
+                                     {CursorKind::kSldKopf, "TslNam"},
+                                     {CursorKind::kTstKopf, "TttNam"}};
+
+template <std::size_t N>
+bool Contains(const std::string_view (&names)[N], std::string_view name) {
+  return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+bool IsLookupKey(CursorKind kind, std::string_view column) {
+  return std::any_of(std::begin(kLookupKeys), std::end(kLookupKeys),
+                     [&](const LookupKey& k) { return k.kind == kind && k.column == column; });
+}
+
+std::string_view WithoutTrailingBlanks(std::string_view value) {
+  const std::size_t end = value.find_last_not_of(" \t");
+  return end == std::string_view::npos ? std::string_view() : value.substr(0, end + 1);
+}
+
+// The key of a row as the export uses it: the first column, cut and trimmed.
+std::string KeyOfRow(std::span<const RawField> fields) {
+  if (fields.empty()) return "";
+  std::string_view value = fields[0].value;
+  value = value.substr(0, std::min(value.find('\0'), fields[0].width - 1));
+  return std::string(WithoutTrailingBlanks(value));
+}
+
+}  // namespace
+
+void Hazards::rowFetched(CursorKind kind, std::span<const RawField> fields,
+                         std::string_view lookupKey) {
+  const std::string key = lookupKey.empty() ? KeyOfRow(fields) : std::string(lookupKey);
+  for (const RawField& field : fields) {
+    if (!Contains(kNeverWritten, field.column)) checkRawField(kind, field, key);
+  }
+}
+
+void Hazards::checkRawField(CursorKind kind, const RawField& field, const std::string& key) {
+  const std::string_view trimmed = WithoutTrailingBlanks(field.value);
+  const std::size_t nul = trimmed.find('\0');
+  const std::string_view text = trimmed.substr(0, nul);
+  const std::size_t kept = Contains(kKeptThirty, field.column) ? kThirty : field.width - 1;
+  const Example example{.key = key, .column = field.column, .value = std::string(trimmed)};
+  auto wait = [&](const char* id, Severity severity, const char* what, std::string effect) {
+    Example e = example;
+    e.effect = std::move(effect);
+    pending_.push_back({id, severity, std::string(what) + " " + field.column, std::move(e)});
+  };
+  if (nul != std::string_view::npos) {
+    wait("hazard.nul", Severity::kError, "NUL byte in",
+         Format("cut at the NUL byte to %zu characters", std::min(nul, kept)));
+  }
+  if (text.size() > kept || field.cut) {
+    const std::string_view cut = WithoutTrailingBlanks(text.substr(0, kept));
+    wait("hazard.cut", Severity::kError, "value longer than its field:",
+         Format("cut to %zu characters: ", kept) + std::string(cut));
+  }
+  const std::string_view stored = field.value.substr(0, field.value.find('\0'));
+  if (IsLookupKey(kind, field.column) && !text.empty() && stored.size() > text.size()) {
+    wait("hazard.key-blanks", Severity::kWarning, "key ending in blanks or tabs:",
+         "looked up as \"" + std::string(text) +
+             "\": a database that compares blanks exactly finds nothing for it");
+    pending_.back().example.value = std::string(stored);
+  }
+}
+
+void Hazards::lineWritten(std::string_view file, long line,
+                          std::span<const std::string_view> fields) {
+  for (Pending& p : pending_) {
+    p.example.file = std::string(file);
+    p.example.line = line;
+    findings_.add(p.id, p.severity, p.title, p.example.column, std::move(p.example));
+  }
+  pending_.clear();
+  checkWrittenFields(file, line, fields);
+}
+
+// The import splits at every comma and ends the line at every line break.
+void Hazards::checkWrittenFields(std::string_view file, long line,
+                                 std::span<const std::string_view> fields) {
+  const LineFormat& format = FormatOf(file, fields.empty() ? "" : fields[0]);
+  const std::string key = KeyOf(format, fields);
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const std::string_view value = fields[i];
+    const std::string column(i < format.fields.size() ? format.fields[i] : "?");
+    const Example example{.file = std::string(file),
+                          .line = line,
+                          .key = key,
+                          .column = column,
+                          .value = std::string(value)};
+    auto add = [&](const char* id, const char* what, std::string effect) {
+      Example e = example;
+      e.effect = std::move(effect);
+      findings_.add(id, Severity::kError, std::string(what) + " in " + column, column,
+                    std::move(e));
+    };
+    const auto commas = static_cast<std::size_t>(std::count(value.begin(), value.end(), ','));
+    if (commas > 0) {
+      add("hazard.comma", "comma",
+          Format("%zu fields instead of %zu from field %zu on", fields.size() + commas,
+                 fields.size(), i + 2));
+    }
+    if (value.find('\n') != std::string_view::npos) {
+      add("hazard.line-feed", "line feed", Format("line split inside field %zu", i + 1));
+    }
+    if (value.find('\r') != std::string_view::npos) {
+      add("hazard.carriage-return", "carriage return",
+          Format("line may split inside field %zu", i + 1));
+    }
+  }
+}
+
+}  // namespace skarvik::check
