@@ -5,7 +5,6 @@
 
 #include "base/text_stream.h"
 #include "check/database_facts.h"
-#include "check/escape.h"
 #include "db/cursor.h"
 #include "db/diagnostics.h"
 #include "export/balance_export.h"
@@ -26,6 +25,10 @@ Finding Check(std::string id, std::string title, bool passed, std::string detail
                   .passed = passed};
   if (!detail.empty()) finding.examples.push_back({.effect = std::move(detail)});
   return finding;
+}
+
+std::string StatementState(SQLHSTMT stmt) {
+  return SQL_GetDiag(SQL_HANDLE_STMT, stmt).sqlState.c_str();
 }
 
 std::string StatementError(SQLHSTMT stmt) {
@@ -70,10 +73,10 @@ Finding CursorAttributes(Session& session) {
       stmt.get(), SQL_ATTR_CONCURRENCY, reinterpret_cast<SQLPOINTER>(concurrency), SQL_IS_INTEGER);
   std::string detail = "accepted as asked";
   if (scrolling == SQL_SUCCESS_WITH_INFO || concurrent == SQL_SUCCESS_WITH_INFO) {
-    detail = "changed by the driver (" + StatementError(stmt.get()) +
+    detail = "changed by the driver (" + StatementState(stmt.get()) +
              "), which is fine: the export reads forward only";
   } else if (!SQL_SUCCEEDED(scrolling) || !SQL_SUCCEEDED(concurrent)) {
-    detail = "refused (" + StatementError(stmt.get()) +
+    detail = "refused (" + StatementState(stmt.get()) +
              "), which is fine: the export then runs on the driver's default cursor";
   }
   return Check("driver.cursor-attributes", "the cursor the export asks for", true, detail);
@@ -95,8 +98,9 @@ Finding CharacterSet(Session& session) {
   }
   const std::string_view got(value.data(), ::strnlen(value.data(), value.size() - 1));
   const bool same = got == "\xE4";
-  return Check("driver.character-set", title, same,
-               same ? "" : "0xE4 came back as \"" + Escaped(got) + "\": the data source converts");
+  return Check(
+      "driver.character-set", title, same,
+      same ? "" : "0xE4 came back as \"" + std::string(got) + "\": the data source converts");
 }
 
 // Whether table answers the export's own SQL text for query; a failure

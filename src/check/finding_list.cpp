@@ -1,5 +1,7 @@
 #include "check/finding_list.h"
 
+#include <algorithm>
+
 namespace skarvik::check {
 
 Finding& FindingList::entry(const std::string& id, Severity severity, const std::string& title,
@@ -20,6 +22,13 @@ void FindingList::addCount(const std::string& id, Severity severity, const std::
                            std::int64_t count) {
   if (count <= 0) return;
   entry(id, severity, title, "").count += count;
+}
+
+std::vector<Finding> FindingList::take() {
+  std::stable_sort(findings_.begin(), findings_.end(),
+                   [](const Finding& a, const Finding& b) { return a.severity > b.severity; });
+  index_.clear();
+  return std::move(findings_);
 }
 
 }  // namespace skarvik::check

@@ -26,7 +26,9 @@ class FindingList {
   void addCount(const std::string& id, Severity severity, const std::string& title,
                 std::int64_t count);
 
-  std::vector<Finding> take() { return std::move(findings_); }
+  // The findings, the most severe first; of equal severity, in the order
+  // first seen.
+  std::vector<Finding> take();
   std::size_t maxExamples() const { return maxExamples_; }
 
  private:

@@ -84,12 +84,17 @@ void Hazards::checkRawField(CursorKind kind, const RawField& field, const std::s
     wait("hazard.cut", Severity::kError, "value longer than its field:",
          Format("cut to %zu characters: ", kept) + std::string(cut));
   }
+  // A key is looked up whether or not its row becomes a line; on a database
+  // that compares blanks exactly it is why the row has no line.
   const std::string_view stored = field.value.substr(0, field.value.find('\0'));
   if (IsLookupKey(kind, field.column) && !text.empty() && stored.size() > text.size()) {
-    wait("hazard.key-blanks", Severity::kWarning, "key ending in blanks or tabs:",
-         "looked up as \"" + std::string(text) +
-             "\": a database that compares blanks exactly finds nothing for it");
-    pending_.back().example.value = std::string(stored);
+    findings_.add("hazard.key-blanks", Severity::kWarning,
+                  "key ending in blanks or tabs: " + std::string(field.column), field.column,
+                  {.key = std::string(text),
+                   .column = field.column,
+                   .value = std::string(stored),
+                   .effect = "looked up as \"" + std::string(text) +
+                             "\": a database that compares blanks exactly finds nothing for it"});
   }
 }
 

@@ -36,7 +36,7 @@ Json ExampleJson(const Example& example) {
   text("key", example.key);
   text("column", example.column);
   text("value", example.value);
-  text("other", example.other);
+  if (example.other) json["other"] = Latin1ToUtf8(*example.other);
   text("effect", example.effect);
   return json;
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -25,7 +26,8 @@ struct Example {
   std::string key;     // the record's key, as stored
   std::string column;  // the column (or the file's field) concerned
   std::string value;   // the value as stored, or as the export would write it
-  std::string other;   // verify: the value the file holds instead
+  // verify: the value the file holds instead, also when it is empty
+  std::optional<std::string> other;
   std::string effect;  // what the newer system's import will see
 };
 

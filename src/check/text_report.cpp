@@ -52,13 +52,13 @@ std::string ExampleText(const Example& example) {
     where += (where.empty() ? "line " : " line ") + std::to_string(example.line);
   if (!where.empty()) parts.push_back(where);
   if (!example.key.empty()) parts.push_back("key " + Quoted(example.key));
-  const bool hasValue = !example.value.empty() || !example.other.empty();
+  const bool hasValue = !example.value.empty() || example.other.has_value();
   if (!example.column.empty()) {
     parts.push_back(Escaped(example.column) + (hasValue ? " = " + Quoted(example.value) : ""));
   } else if (hasValue) {
     parts.push_back(Quoted(example.value));
   }
-  if (!example.other.empty()) parts.push_back("file has " + Quoted(example.other));
+  if (example.other) parts.push_back("file has " + Quoted(*example.other));
   std::string text;
   for (const std::string& part : parts) text += (text.empty() ? "" : ", ") + part;
   return text;

@@ -149,7 +149,7 @@ void ComparingSink::compare(std::span<const std::string_view> fields) {
        .key = KeyOf(format, fields),
        .column = i < format.fields.size() ? std::string(format.fields[i]) : "?",
        .value = i < fields.size() ? std::string(fields[i]) : "",
-       .other = i < actual.size() ? std::string(actual[i]) : "",
+       .other = i < actual.size() ? std::string(actual[i]) : std::string(),
        .effect = Format("field %zu differs first", i + 1)});
 }
 
