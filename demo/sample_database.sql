@@ -113,3 +113,15 @@ SELECT TttNam, TttTtp, '1', printf('F%d', k), 'B', printf('%d', k), printf('Tast
   '1', TttDat, 'admin', '1', '0', '1', '0', 'A', '99',
   CASE WHEN k % 2 = 0 THEN '1' ELSE NULL END
 FROM O2100TastTab, p;
+
+-- Values the newer system's import will misread, one of each kind, for
+-- skarvik-check to report: a line feed and a carriage return inside reader
+-- texts, and a terminal whose name ends in a blank, so that on a database
+-- that compares blanks exactly its communication row is not found.
+INSERT INTO Vks401Zls (ZlsTrm, ZlsLes, ZlsTxt, ZlsKtx, ZlsSta, ZlsErf) VALUES
+  ('Lager Nord', '7', 'Rolltor' || char(10) || 'innen', 'RT', '1', 'admin'),
+  ('Lager Nord', '8', 'Rampe', 'R' || char(13) || 'A', '1', 'admin');
+INSERT INTO Vks1140Trm (TrmNam, TrmMod, TrmApp, TrmTxt, TrmKtx, TrmSta, TrmErf) VALUES
+  ('Pforte ', '31', 'Zutritt', 'Pforte Ost', 'PF', '1', 'admin');
+INSERT INTO Vks1140Com (ComNam, ComIpa, ComGat, ComSub, ComPor) VALUES
+  ('Pforte ', '10.1.0.99', '10.1.0.1', '255.255.255.0', '3001');

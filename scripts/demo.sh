@@ -12,6 +12,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 root="$build/demo"
 skarvik="$build/src/skarvik"
 cipher="$build/src/skarvik-cipher"
+checker="$build/src/check/skarvik-check"
 extension="$build/tests/support/vksystem_attach.so"
 drivers=(/usr/lib/*/odbc/libsqlite3odbc.so)
 driver=${drivers[0]}
@@ -68,7 +69,23 @@ run() {
 echo "Settings file $(shown "$root/Files/Kelvarion.Ini"):"
 sed 's/^/  /' "$root/Files/Kelvarion.Ini"
 echo
+# What the companion says about the same database before a run, and how
+# the files just written compare with it afterwards.
+check() {
+  local command=$1 directory=$2
+  echo "== skarvik-check $command VKOLD   (in $(shown "$directory"))"
+  cd "$directory"
+  set +e
+  "$checker" "$command" VKOLD --examples 2 | sed 's/^/  /'
+  local code=${PIPESTATUS[0]}
+  set -e
+  echo "  exit code: $code"
+  echo
+}
+
+check preflight "$root/a/b"
 run VKOLD "$root/a/b"
+check verify "$root/a/b"
 run KELVARION_VK "$root/a/special"
 echo "== run log $(shown "$root/Kelvarion_php/log/Brolandix#Log.txt"), both runs"
 iconv -f ISO-8859-1 -t UTF-8 "$root/Kelvarion_php/log/Brolandix#Log.txt" | tr -d '\r' | sed 's/^/  /'

@@ -149,6 +149,45 @@ void Unreached(Session& session, FindingList& findings, std::string_view table,
   }
 }
 
+// The export's own code, into one counting sink per file.
+void RunExports(Session& session, ForecastWatch& watch, std::span<CountingSink> sinks,
+                Progress& progress) {
+  progress.phase("Device.dat");
+  WriteDeviceLines(session, sinks[0]);
+  watch.finishLookups();
+  if (session.specialSource()) return;
+  progress.phase("SldKopf.dat and SldPos.dat");
+  watch.tablesOf("balance");
+  WriteTablePair(session, kBalanceTables, sinks[1], sinks[2]);
+  watch.finishLookups();
+  progress.phase("TstKopf.dat and TstPos.dat");
+  watch.tablesOf("key");
+  WriteTablePair(session, kKeyTables, sinks[3], sinks[4]);
+  watch.finishLookups();
+}
+
+// Lines per file and rows per table, and the rows no lookup reached.
+Section Summarize(Session& session, const ForecastWatch& watch, std::span<CountingSink> sinks,
+                  FindingList& findings) {
+  Section section{.id = "forecast", .title = "Forecast per file"};
+  for (const CountingSink& sink : sinks.first(session.specialSource() ? 1 : sinks.size())) {
+    section.facts.push_back({std::string(sink.file()) + " lines", sink.lines()});
+  }
+  AddTableCounts(session, section);
+  Unreached(session, findings, "Vks401Zls", watch.reached(kReader), "forecast.unreached-readers",
+            "readers that no terminal's lookup reaches");
+  if (!session.specialSource()) {
+    Unreached(session, findings, "G2101SalLst", watch.reached(kSldPos),
+              "forecast.unreached-balance-positions",
+              "balance positions that no exported table's lookup reaches");
+    Unreached(session, findings, "O2108Tta", watch.reached(kTstPos),
+              "forecast.unreached-key-positions",
+              "key positions that no exported table's lookup reaches");
+  }
+  section.findings = findings.take();
+  return section;
+}
+
 }  // namespace
 
 Forecast RunForecast(Session& session, std::size_t maxExamples, Progress& progress) {
@@ -156,47 +195,18 @@ Forecast RunForecast(Session& session, std::size_t maxExamples, Progress& progre
   FindingList hazardFindings(maxExamples);
   Hazards hazards(hazardFindings);
   ForecastWatch watch(forecastFindings, hazards, progress);
-  session.observeCursors(&watch);
   CountingSink sinks[] = {{"Device.dat", hazards},
                           {"SldKopf.dat", hazards},
                           {"SldPos.dat", hazards},
                           {"TstKopf.dat", hazards},
                           {"TstPos.dat", hazards}};
-  progress.phase("Device.dat");
-  WriteDeviceLines(session, sinks[0]);
-  watch.finishLookups();
-  if (!session.specialSource()) {
-    progress.phase("SldKopf.dat and SldPos.dat");
-    watch.tablesOf("balance");
-    WriteTablePair(session, kBalanceTables, sinks[1], sinks[2]);
-    watch.finishLookups();
-    progress.phase("TstKopf.dat and TstPos.dat");
-    watch.tablesOf("key");
-    WriteTablePair(session, kKeyTables, sinks[3], sinks[4]);
-    watch.finishLookups();
-  }
+  session.observeCursors(&watch);
+  RunExports(session, watch, sinks, progress);
   hazards.dropPending();
   session.observeCursors(nullptr);
   progress.phase("counting rows");
-
-  Forecast result{.forecast = {.id = "forecast", .title = "Forecast per file"},
+  Forecast result{.forecast = Summarize(session, watch, sinks, forecastFindings),
                   .hazards = {.id = "hazards", .title = "Hazards per column"}};
-  const int files = session.specialSource() ? 1 : 5;
-  for (int i = 0; i < files; ++i) {
-    result.forecast.facts.push_back({std::string(sinks[i].file()) + " lines", sinks[i].lines()});
-  }
-  AddTableCounts(session, result.forecast);
-  Unreached(session, forecastFindings, "Vks401Zls", watch.reached(kReader),
-            "forecast.unreached-readers", "readers that no terminal's lookup reaches");
-  if (!session.specialSource()) {
-    Unreached(session, forecastFindings, "G2101SalLst", watch.reached(kSldPos),
-              "forecast.unreached-balance-positions",
-              "balance positions that no exported table's lookup reaches");
-    Unreached(session, forecastFindings, "O2108Tta", watch.reached(kTstPos),
-              "forecast.unreached-key-positions",
-              "key positions that no exported table's lookup reaches");
-  }
-  result.forecast.findings = forecastFindings.take();
   result.hazards.findings = hazardFindings.take();
   return result;
 }

@@ -57,7 +57,7 @@ class ComparingSink : public LineSink {
   void finish();
 
  private:
-  bool nextActual();
+  bool nextActual(std::size_t fileLines = 1);
   void checkShape();
   void compare(std::span<const std::string_view> fields);
   void add(const char* id, const char* title, Example example) {
@@ -71,18 +71,33 @@ class ComparingSink : public LineSink {
   bool purged_;
   Progress& progress_;
   FileCounts counts_;
-  long actualLine_ = 0;
+  long actualLine_ = 0;  // the last line of the file read
+  long lineStart_ = 0;   // the first line of the file that actual_ holds
   bool lineEnded_ = true;
   std::string actual_;
+  std::string part_;
   std::string expected_;
 };
 
-// The next line of the file, without its line end, in actual_.
-bool ComparingSink::nextActual() {
-  if (!present() || !std::getline(in_, actual_)) return false;
-  ++actualLine_;
-  lineEnded_ = !in_.eof() && !actual_.empty() && actual_.back() == '\r';
-  if (lineEnded_) actual_.pop_back();
+// The next line of the file, without its line end, in actual_. A value
+// with a line feed was written as CR LF like every line end, so a line the
+// export writes with n line feeds inside stands on n + 1 lines of the file:
+// they are read as one, joined again by a line feed.
+bool ComparingSink::nextActual(std::size_t fileLines) {
+  actual_.clear();
+  lineStart_ = actualLine_ + 1;
+  lineEnded_ = true;
+  for (std::size_t i = 0; i < fileLines; ++i) {
+    if (!present() || !std::getline(in_, part_)) {
+      if (i == 0) return false;
+      break;
+    }
+    ++actualLine_;
+    const bool ended = !in_.eof() && !part_.empty() && part_.back() == '\r';
+    if (ended) part_.pop_back();
+    lineEnded_ = lineEnded_ && ended;
+    actual_.append(i == 0 ? "" : "\n").append(part_);
+  }
   checkShape();
   return true;
 }
@@ -98,14 +113,14 @@ void ComparingSink::checkShape() {
   // only a line that differs from it is the file's own fault.
   if (!known && actual_ != expected_) {
     add("verify.field-count", "lines whose field count is not the file's",
-        {.line = actualLine_,
+        {.line = lineStart_,
          .key = KeyOf(format, split),
          .value = actual_,
          .effect = Format("%zu fields instead of %zu", fields, format.fields.size())});
   }
   if (!lineEnded_) {
     add("verify.line-end", "lines not ended by CR LF",
-        {.line = actualLine_, .key = KeyOf(format, split), .value = actual_});
+        {.line = lineStart_, .key = KeyOf(format, split), .value = actual_});
   }
 }
 
@@ -118,7 +133,9 @@ void ComparingSink::writeFields(std::span<const std::string_view> fields) {
   }
   expected_.clear();
   for (const std::string_view field : fields) expected_.append(field).append(",");
-  while (nextActual()) {
+  const auto fileLines =
+      1 + static_cast<std::size_t>(std::count(expected_.begin(), expected_.end(), '\n'));
+  while (nextActual(fileLines)) {
     // The communication rows these lines came from are gone after a purge.
     if (purged_ && actual_ != expected_ && IsFirstPassTrm(actual_)) {
       ++counts_.notRebuilt;
@@ -145,7 +162,7 @@ void ComparingSink::compare(std::span<const std::string_view> fields) {
   while (i < fields.size() && i < actual.size() && fields[i] == actual[i]) ++i;
   const LineFormat& format = FormatOf(file_, fields[0]);
   add("verify.different", "lines that differ",
-      {.line = actualLine_,
+      {.line = lineStart_,
        .key = KeyOf(format, fields),
        .column = i < format.fields.size() ? std::string(format.fields[i]) : "?",
        .value = i < fields.size() ? std::string(fields[i]) : "",
@@ -162,7 +179,7 @@ void ComparingSink::finish() {
     ++counts_.extra;
     const std::vector<std::string_view> split = SplitFields(actual_);
     add("verify.extra-lines", "lines the export would not write",
-        {.line = actualLine_,
+        {.line = lineStart_,
          .key = KeyOf(FormatOf(file_, split.empty() ? "" : split[0]), split),
          .value = actual_});
   }

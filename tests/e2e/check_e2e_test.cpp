@@ -249,6 +249,18 @@ TEST_P(CheckRun, VerifyFindsWhatChangedSinceTheRun) {
   }
 }
 
+// The file holds a value's line feed as CR LF, like every line end: verify
+// reads the two lines of the file as the one line the export wrote.
+TEST_P(CheckRun, VerifyReadsALineSplitByItsValueAsOne) {
+  Migration migration(GetParam());
+  migration.db().insert(EachHazardOnce());
+  ASSERT_EQ(migration.run().exitCode, 0);
+  const Json report = CheckJson(migration, {"verify", "VKOLD"});
+  EXPECT_EQ(SectionOf(report, "files")["facts"]["Device.dat"],
+            "3 equal, 0 different, 0 missing, 0 extra");
+  EXPECT_EQ(report["verdict"], Json({{"blockers", 0}, {"errors", 0}, {"warnings", 0}}));
+}
+
 // After a purge the first pass's TRM lines cannot be rebuilt: said once,
 // not line by line.
 TEST_P(CheckRun, VerifyAfterAPurgeSaysSoOnce) {
