@@ -3,9 +3,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/platform.h"
 #include "settings/cipher_tool.h"
 
 int main(int argc, char** argv) {
+  skarvik::UseBinaryStandardStreams();
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   return skarvik::RunCipherTool(args, std::cin, std::cout, std::cerr);
 }
