@@ -14,7 +14,7 @@
 // the cursor; the cursor therefore cannot be copied or moved.
 #pragma once
 
-#include <sql.h>
+#include "base/odbc.h"
 
 #include <string>
 #include <string_view>

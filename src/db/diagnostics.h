@@ -1,7 +1,7 @@
 // The driver's account of a failure: the first diagnostic record of a handle.
 #pragma once
 
-#include <sql.h>
+#include "base/odbc.h"
 
 #include <cstdint>
 

@@ -5,10 +5,9 @@
 // reset(); the destructor ignores it.
 #pragma once
 
-#include <sql.h>
-#include <sqlext.h>
-
 #include <utility>
+
+#include "base/odbc.h"
 
 namespace skarvik {
 

@@ -12,7 +12,7 @@
 // code. Cursors borrow the session: it must outlive them.
 #pragma once
 
-#include <sql.h>
+#include "base/odbc.h"
 
 #include <string_view>
 

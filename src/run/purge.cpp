@@ -1,7 +1,6 @@
 #include "run/purge.h"
 
-#include <sqlext.h>
-
+#include "base/odbc.h"
 #include "db/odbc_handle.h"
 
 namespace skarvik {
