@@ -10,7 +10,7 @@
 namespace skarvik::testbed {
 namespace {
 
-class SettingsRun : public ::testing::TestWithParam<Driver> {};
+class SettingsRun : public ::testing::TestWithParam<Target> {};
 
 TEST_P(SettingsRun, DatabaseSystemOfMicrosoftSqlServerPurgesTheCommunicationTable) {
   struct Case {
@@ -36,7 +36,7 @@ TEST_P(SettingsRun, DatabaseSystemOfMicrosoftSqlServerPurgesTheCommunicationTabl
 }
 
 TEST_P(SettingsRun, MissingSettingsFileConnectsWithEmptyLogin) {
-  if (GetParam() != Driver::kSqlite) GTEST_SKIP() << "only SQLite takes an empty login";
+  if (GetParam().driver != Driver::kSqlite) GTEST_SKIP() << "only SQLite takes an empty login";
   Migration migration(GetParam(), "MSSQL");
   std::filesystem::remove(migration.tree().settingsFile());
   migration.db().insert(
@@ -47,8 +47,8 @@ TEST_P(SettingsRun, MissingSettingsFileConnectsWithEmptyLogin) {
             "TRM,T1,,,,,,,,,,,,,,,,,,,,VKImport,,8316-001,,,,,,,,,,,,,,,,,\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, SettingsRun, ::testing::ValuesIn(TestedDrivers()),
-                         [](const auto& info) { return DriverName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Drivers, SettingsRun, ::testing::ValuesIn(TestedTargets()),
+                         [](const auto& info) { return TargetName(info.param); });
 
 }  // namespace
 }  // namespace skarvik::testbed
