@@ -135,6 +135,21 @@ TEST_P(RunTest, MissingLogDirectoryDoesNotStopTheRun) {
   EXPECT_TRUE(std::filesystem::exists(tree_.workDir() / "Device.dat"));
 }
 
+// The log is measured as a whole, what stood in it before the run included:
+// the Windows C runtime counted only the bytes of the line written. The
+// rotation deletes the old backup and renames the log in its place.
+TEST_P(RunTest, LogThatCrossesTenMebibytesInThisRunIsRotatedOverTheOldBackup) {
+  const std::filesystem::path backup = tree_.logFile().parent_path() / "Brolandix#Log_bak.txt";
+  const std::string full(10 * 1024 * 1024 - 10, 'x');
+  WriteFile(tree_.logFile(), full);
+  WriteFile(backup, "the backup before\r\n");
+  declare("KELVARION_VK");
+  const RunResult result = tree_.run({"KELVARION_VK"});
+  EXPECT_EQ(result.exitCode, 0) << result.output;
+  EXPECT_TRUE(ReadFile(backup) == full + kStart) << "the backup holds the crossing line last";
+  EXPECT_EQ(tree_.log(), kEnd);
+}
+
 INSTANTIATE_TEST_SUITE_P(Platforms, RunTest, ::testing::ValuesIn(TestedPlatforms()),
                          [](const auto& info) { return PlatformName(info.param); });
 
