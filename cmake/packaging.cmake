@@ -23,9 +23,9 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION database)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # CPack puts the summary in front of it as the first line.
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-      "Exports the device records of Velkora into the import files of Kelvarion\n\
-skarvik reads the terminals, readers, balance tables and key tables of the\n\
+      "skarvik reads the terminals, readers, balance tables and key tables of the\n\
 old terminal-management system Velkora through ODBC and writes the five\n\
 comma-separated files that Kelvarion imports. skarvik-cipher writes and\n\
 checks the enciphered login values of the settings file.")
