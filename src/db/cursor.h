@@ -14,12 +14,11 @@
 // the cursor; the cursor therefore cannot be copied or moved.
 #pragma once
 
-#include "base/odbc.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/odbc.h"
 #include "db/cursor_policy.h"
 #include "db/odbc_handle.h"
 #include "db/query.h"

@@ -1,10 +1,9 @@
 // The driver's account of a failure: the first diagnostic record of a handle.
 #pragma once
 
-#include "base/odbc.h"
-
 #include <cstdint>
 
+#include "base/odbc.h"
 #include "db/text.h"
 
 namespace skarvik {

@@ -12,10 +12,9 @@
 // code. Cursors borrow the session: it must outlive them.
 #pragma once
 
-#include "base/odbc.h"
-
 #include <string_view>
 
+#include "base/odbc.h"
 #include "db/odbc_handle.h"
 #include "db/text.h"
 

@@ -34,29 +34,30 @@ std::string MissingTableLine(Driver driver, const std::string& tag, const std::s
 class DeviceFailures : public ::testing::TestWithParam<Target> {};
 
 TEST_P(DeviceFailures, MissingTerminalTableIsLoggedAndTheTypeTableStillRuns) {
-  ExpectExport(GetParam(),
-               {.name = "no terminal table",
-                .rows = {{"Vks114Tsm", {{"TsmNam", "TYP"}, {"TsmTyp", "30"}}}},
-                .files = {{"Device.dat", TypeTrm("TYP")}},
-                .log = MissingTableLine(GetParam().driver, "SQL_Open_TermAlt", "VKSYSTEM.Vks1140Trm") +
-                       "     sqlStmt : " + kTerminalSql + "\r\n",
-                .exitCode = 1,
-                .prepare = [](Migration& m) { DropTable(m, "Vks1140Trm"); }});
+  ExpectExport(GetParam(), {.name = "no terminal table",
+                            .rows = {{"Vks114Tsm", {{"TsmNam", "TYP"}, {"TsmTyp", "30"}}}},
+                            .files = {{"Device.dat", TypeTrm("TYP")}},
+                            .log = MissingTableLine(GetParam().driver, "SQL_Open_TermAlt",
+                                                    "VKSYSTEM.Vks1140Trm") +
+                                   "     sqlStmt : " + kTerminalSql + "\r\n",
+                            .exitCode = 1,
+                            .prepare = [](Migration& m) { DropTable(m, "Vks1140Trm"); }});
 }
 
 TEST_P(DeviceFailures, MissingCommunicationTableCostsTheTrmLinesButNotTheReaders) {
-  ExpectExport(GetParam(),
-               {.name = "no communication table",
-                .rows = TwoTerminalsWithReaders(),
-                .files = {{"Device.dat",
-                           "LESEXT,A,2,,,,,1,2,,,,VKImport,\r\n"
-                           "LESEXT,B'x,2,,,,,1,2,,,,VKImport,\r\n"}},
-                .log = MissingTableLine(GetParam().driver, "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
-                       "     sqlStmt : " + ComSql("A") + "\r\n" +
-                       MissingTableLine(GetParam().driver, "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
-                       "     sqlStmt : " + ComSql("B''x") + "\r\n",
-                .exitCode = 1,
-                .prepare = [](Migration& m) { DropTable(m, "Vks1140Com"); }});
+  ExpectExport(
+      GetParam(),
+      {.name = "no communication table",
+       .rows = TwoTerminalsWithReaders(),
+       .files = {{"Device.dat",
+                  "LESEXT,A,2,,,,,1,2,,,,VKImport,\r\n"
+                  "LESEXT,B'x,2,,,,,1,2,,,,VKImport,\r\n"}},
+       .log = MissingTableLine(GetParam().driver, "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
+              "     sqlStmt : " + ComSql("A") + "\r\n" +
+              MissingTableLine(GetParam().driver, "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
+              "     sqlStmt : " + ComSql("B''x") + "\r\n",
+       .exitCode = 1,
+       .prepare = [](Migration& m) { DropTable(m, "Vks1140Com"); }});
 }
 
 TEST_P(DeviceFailures, TerminalNameWithQuoteKeepsItsTrmLineAndReaders) {

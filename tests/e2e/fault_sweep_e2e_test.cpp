@@ -428,12 +428,12 @@ TEST_P(PasswordSecrecy, PasswordIsShownNowhereWhenTheConnectionFailsWithDriverMe
 }
 
 const auto kTargetName = [](const auto& info) { return TargetName(info.param); };
-INSTANTIATE_TEST_SUITE_P(fault_sweep, CursorFaults, ::testing::ValuesIn(TestedTargets({Driver::kSqlite})),
-                         kTargetName);
+INSTANTIATE_TEST_SUITE_P(fault_sweep, CursorFaults,
+                         ::testing::ValuesIn(TestedTargets({Driver::kSqlite})), kTargetName);
 INSTANTIATE_TEST_SUITE_P(fault_sweep, OutputFileFaults, ::testing::ValuesIn(TestedTargets()),
                          kTargetName);
-INSTANTIATE_TEST_SUITE_P(fault_sweep, PasswordSecrecy, ::testing::ValuesIn(TestedTargets({Driver::kSqlite})),
-                         kTargetName);
+INSTANTIATE_TEST_SUITE_P(fault_sweep, PasswordSecrecy,
+                         ::testing::ValuesIn(TestedTargets({Driver::kSqlite})), kTargetName);
 
 }  // namespace
 }  // namespace skarvik::testbed
