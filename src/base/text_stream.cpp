@@ -52,7 +52,14 @@ void TextStream::write(std::string_view text) {
   put(translated_.data(), translated_.size());
 }
 
-long TextStream::position() const { return file_ == nullptr ? -1 : std::ftell(file_); }
+long TextStream::position() const {
+  if (file_ == nullptr) return -1;
+  // The Windows C runtime moves an append stream to the file's end only when
+  // it writes to the file: before the first flush its position counts the
+  // buffered bytes alone, and the run log would never reach its rotation.
+  std::fflush(file_);
+  return std::ftell(file_);
+}
 
 bool TextStream::close() {
   if (file_ == nullptr) return false;

@@ -2,13 +2,15 @@
 
 namespace skarvik::check {
 
-std::string Escaped(std::string_view bytes) {
+namespace {
+
+std::string Shown(std::string_view bytes, bool doubleBackslashes) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string shown;
   shown.reserve(bytes.size());
   for (char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte == '\\') {
+    if (byte == '\\' && doubleBackslashes) {
       shown += "\\\\";
     } else if (byte < 0x20 || byte > 0x7E) {
       shown += "\\x";
@@ -20,6 +22,12 @@ std::string Escaped(std::string_view bytes) {
   }
   return shown;
 }
+
+}  // namespace
+
+std::string Escaped(std::string_view bytes) { return Shown(bytes, true); }
+
+std::string Printable(std::string_view bytes) { return Shown(bytes, false); }
 
 std::string Latin1ToUtf8(std::string_view bytes) {
   std::string utf8;

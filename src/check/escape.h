@@ -20,4 +20,8 @@ std::string Escaped(std::string_view bytes);
 // on becomes its two-byte UTF-8 form and the rest stays.
 std::string Latin1ToUtf8(std::string_view bytes);
 
+// Escaped for the program's own texts, such as a Windows path: a backslash
+// stays single, since no database value stands beside it.
+std::string Printable(std::string_view bytes);
+
 }  // namespace skarvik::check

@@ -77,12 +77,12 @@ void Hazards::checkRawField(CursorKind kind, const RawField& field, const std::s
   };
   if (nul != std::string_view::npos) {
     wait("hazard.nul", Severity::kError, "NUL byte in",
-         Format("cut at the NUL byte to %zu characters", std::min(nul, kept)));
+         "cut at the NUL byte to " + std::to_string(std::min(nul, kept)) + " characters");
   }
   if (text.size() > kept || field.cut) {
     const std::string_view cut = WithoutTrailingBlanks(text.substr(0, kept));
     wait("hazard.cut", Severity::kError, "value longer than its field:",
-         Format("cut to %zu characters: ", kept) + std::string(cut));
+         "cut to " + std::to_string(kept) + " characters: " + std::string(cut));
   }
   // A key is looked up whether or not its row becomes a line; on a database
   // that compares blanks exactly it is why the row has no line.
@@ -131,15 +131,15 @@ void Hazards::checkWrittenFields(std::string_view file, long line,
     const auto commas = static_cast<std::size_t>(std::count(value.begin(), value.end(), ','));
     if (commas > 0) {
       add("hazard.comma", "comma",
-          Format("%zu fields instead of %zu from field %zu on", fields.size() + commas,
-                 fields.size(), i + 2));
+          std::to_string(fields.size() + commas) + " fields instead of " +
+              std::to_string(fields.size()) + " from field " + std::to_string(i + 2) + " on");
     }
     if (value.find('\n') != std::string_view::npos) {
-      add("hazard.line-feed", "line feed", Format("line split inside field %zu", i + 1));
+      add("hazard.line-feed", "line feed", "line split inside field " + std::to_string(i + 1));
     }
     if (value.find('\r') != std::string_view::npos) {
       add("hazard.carriage-return", "carriage return",
-          Format("line may split inside field %zu", i + 1));
+          "line may split inside field " + std::to_string(i + 1));
     }
   }
 }

@@ -96,11 +96,11 @@ void WriteFinding(const Finding& finding, std::size_t countWidth, std::ostream& 
 
 void WriteFacts(const std::vector<Fact>& facts, std::ostream& out) {
   std::size_t nameWidth = 0;
-  for (const Fact& fact : facts) nameWidth = std::max(nameWidth, Escaped(fact.name).size());
+  for (const Fact& fact : facts) nameWidth = std::max(nameWidth, Printable(fact.name).size());
   for (const Fact& fact : facts) {
-    const std::string name = Escaped(fact.name);
+    const std::string name = Printable(fact.name);
     const std::string value = std::holds_alternative<std::string>(fact.value)
-                                  ? Escaped(std::get<std::string>(fact.value))
+                                  ? Printable(std::get<std::string>(fact.value))
                                   : std::to_string(std::get<std::int64_t>(fact.value));
     out << Blanks(kFactIndent) << name;
     if (!value.empty()) out << Blanks(nameWidth - name.size() + 2) << value;

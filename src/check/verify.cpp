@@ -116,7 +116,8 @@ void ComparingSink::checkShape() {
         {.line = lineStart_,
          .key = KeyOf(format, split),
          .value = actual_,
-         .effect = Format("%zu fields instead of %zu", fields, format.fields.size())});
+         .effect = std::to_string(fields) + " fields instead of " +
+                   std::to_string(format.fields.size())});
   }
   if (!lineEnded_) {
     add("verify.line-end", "lines not ended by CR LF",
@@ -167,7 +168,7 @@ void ComparingSink::compare(std::span<const std::string_view> fields) {
        .column = i < format.fields.size() ? std::string(format.fields[i]) : "?",
        .value = i < fields.size() ? std::string(fields[i]) : "",
        .other = i < actual.size() ? std::string(actual[i]) : std::string(),
-       .effect = Format("field %zu differs first", i + 1)});
+       .effect = "field " + std::to_string(i + 1) + " differs first"});
 }
 
 void ComparingSink::finish() {

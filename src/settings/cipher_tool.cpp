@@ -10,6 +10,7 @@
 
 #include "settings/hex.h"
 #include "settings/value_cipher.h"
+#include "skarvik_version.h"
 
 namespace skarvik {
 namespace {
@@ -19,6 +20,7 @@ constexpr std::string_view kUsage =
        skarvik-cipher decrypt HEX
        skarvik-cipher entry SECTION NUMBER KEY TEXT
        skarvik-cipher -h | --help
+       skarvik-cipher --version
 
 Enciphers and deciphers the values of the settings file Kelvarion.Ini.
 
@@ -207,6 +209,10 @@ int RunCipherTool(Args args, std::istream& in, std::ostream& out, std::ostream& 
   }
   if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
     out << kUsage;
+    return kCipherOk;
+  }
+  if (args.size() == 1 && args[0] == "--version") {
+    out << "skarvik-cipher " << kSkarvikVersion << '\n';
     return kCipherOk;
   }
   for (const Command& command : kCommands) {

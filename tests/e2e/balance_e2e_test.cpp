@@ -35,7 +35,7 @@ std::string MissingTableLine(Driver driver, const std::string& tag, const std::s
   return "     " + tag + ", ERROR: -1, " + MissingTableError(driver, table).message + "\r\n";
 }
 
-class BalanceExport : public ::testing::TestWithParam<Driver> {};
+class BalanceExport : public ::testing::TestWithParam<Target> {};
 
 TEST_P(BalanceExport, TablesNamedByATerminalTypeAreWrittenWithTheirPositions) {
   ExpectExport(
@@ -130,7 +130,7 @@ TEST_P(BalanceExport, MissingPositionTableIsLoggedPerTableAndHeadersStay) {
                             "B'x,8316-001,,,,,VKImport,\r\n"},
                            {"SldPos.dat", ""}});
   const std::string failed =
-      MissingTableLine(GetParam(), "SQL_Open_SldPosAlt", "VKSYSTEM.G2101SalLst") +
+      MissingTableLine(GetParam().driver, "SQL_Open_SldPosAlt", "VKSYSTEM.G2101SalLst") +
       "     sqlStmt : " + kPositionSql;
   c.log = failed + "'A'\r\n" + failed + "'B''x'\r\n";
   c.exitCode = 1;
@@ -141,13 +141,13 @@ TEST_P(BalanceExport, MissingPositionTableIsLoggedPerTableAndHeadersStay) {
 TEST_P(BalanceExport, FailedLookupIsLoggedAndTheTableLeftOut) {
   ExportCase c = MakeCase("no type table", {BalanceTable("SAL"), BalancePosition("SAL")},
                           {{"SldKopf.dat", ""}, {"SldPos.dat", ""}});
-  const DriverError missing = MissingTableError(GetParam(), "VKSYSTEM.Vks114Tsm");
+  const DriverError missing = MissingTableError(GetParam().driver, "VKSYSTEM.Vks114Tsm");
   c.log =
       "     SQL_Open_Vks114Tsm, ERROR: " + std::to_string(missing.native) + ", " + missing.message +
       "\r\n"
       "     sqlStmt : SELECT  TsmNam, TsmTyp, TsmTas, TsmSal,  TsmUpl, TsmDnl, TsmSpr, TsmTxt,  "
       "TsmKtx, TsmKsw, TsmSta, TsmErf FROM  VKSYSTEM.Vks114Tsm\r\n" +
-      MissingTableLine(GetParam(), "SQL_GetTerm", "VKSYSTEM.Vks114Tsm") +
+      MissingTableLine(GetParam().driver, "SQL_GetTerm", "VKSYSTEM.Vks114Tsm") +
       "     sqlStmt : SELECT  TsmTyp  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmSal = 'SAL'\r\n" +
       SkipLine("Saldotab.", "SAL");
   c.exitCode = 1;
@@ -155,8 +155,8 @@ TEST_P(BalanceExport, FailedLookupIsLoggedAndTheTableLeftOut) {
   ExpectExport(GetParam(), c);
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, BalanceExport, ::testing::ValuesIn(TestedDrivers()),
-                         [](const auto& info) { return DriverName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Drivers, BalanceExport, ::testing::ValuesIn(TestedTargets()),
+                         [](const auto& info) { return TargetName(info.param); });
 
 }  // namespace
 }  // namespace skarvik::testbed

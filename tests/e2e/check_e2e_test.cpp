@@ -40,7 +40,7 @@ std::vector<Row> EachHazardOnce() {
 }
 
 RunResult Check(Migration& m, const std::vector<std::string>& arguments) {
-  return m.tree().runProgram(SKARVIK_CHECK_BINARY, arguments);
+  return m.tree().runCommand(CheckCommand(m.tree().platform()), arguments);
 }
 
 Json CheckJson(Migration& m, std::vector<std::string> arguments) {
@@ -73,6 +73,11 @@ std::string WithoutSource(const std::string& report) {
   return report.substr(0, from) + report.substr(to);
 }
 
+std::string SettingsFileShown(Platform platform) {
+  return platform == Platform::kWindows ? "..\\..\\Files\\Kelvarion.Ini"
+                                        : "../../Files/Kelvarion.Ini";
+}
+
 std::string CursorLine(Driver driver) {
   return driver == Driver::kSqlite
              ? "      -> accepted as asked\n"
@@ -80,7 +85,7 @@ std::string CursorLine(Driver driver) {
                "only\n";
 }
 
-class CheckRun : public ::testing::TestWithParam<Driver> {};
+class CheckRun : public ::testing::TestWithParam<Target> {};
 
 TEST_P(CheckRun, PreflightNamesEachHazardAndEveryRowLeftOut) {
   Migration migration(GetParam());
@@ -91,18 +96,20 @@ TEST_P(CheckRun, PreflightNamesEachHazardAndEveryRowLeftOut) {
             "skarvik-check preflight, data source VKOLD\n"
             "\n"
             "0. Where it runs\n"
-            "   settings file      ../../Files/Kelvarion.Ini found\n"
-            "   LOGIN              found, enciphered\n"
-            "   PASS               found, enciphered\n"
-            "   DB_SYSTEM          found, enciphered\n"
-            "   log directory      ../../Kelvarion_php/log writable\n"
-            "   working directory  writable\n"
-            "   files replaced     none\n"
-            "\n"
-            "2. Driver fitness\n"
-            "   [info]    passed  a second statement runs while the first still has rows\n"
-            "   [info]    passed  the cursor the export asks for\n" +
-                CursorLine(GetParam()) +
+            "   settings file      " +
+                SettingsFileShown(GetParam().platform) +
+                " found\n"
+                "   LOGIN              found, enciphered\n"
+                "   PASS               found, enciphered\n"
+                "   DB_SYSTEM          found, enciphered\n"
+                "   log directory      ../../Kelvarion_php/log writable\n"
+                "   working directory  writable\n"
+                "   files replaced     none\n"
+                "\n"
+                "2. Driver fitness\n"
+                "   [info]    passed  a second statement runs while the first still has rows\n"
+                "   [info]    passed  the cursor the export asks for\n" +
+                CursorLine(GetParam().driver) +
                 "   [info]    passed  an ISO-8859-1 byte comes back as the same single byte\n"
                 "   [info]    passed  VKSYSTEM.Vks1140Trm answers SQL_Open_TermAlt\n"
                 "   [info]    passed  VKSYSTEM.Vks1140Com answers SQL_GetComParm\n"
@@ -276,8 +283,8 @@ TEST_P(CheckRun, VerifyAfterAPurgeSaysSoOnce) {
   EXPECT_EQ(Check(migration, {"verify", "VKOLD"}).exitCode, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, CheckRun, ::testing::ValuesIn(TestedDrivers()),
-                         [](const auto& info) { return DriverName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Drivers, CheckRun, ::testing::ValuesIn(TestedTargets()),
+                         [](const auto& info) { return TargetName(info.param); });
 
 // psqlODBC without the pinned client encoding hands the server UTF-8, which
 // a LATIN1 database refuses for the byte 0xE4.
@@ -285,7 +292,7 @@ TEST(CheckCharacterSet, UnpinnedClientEncodingFailsTheCheck) {
   if (!DriverUnavailable(Driver::kPostgres).empty() || TestedDrivers().size() == 1) {
     GTEST_SKIP() << "needs the PostgreSQL server";
   }
-  Migration migration(Driver::kPostgres);
+  Migration migration({.driver = Driver::kPostgres, .platform = Platform::kLinux});
   std::string section = migration.db().dataSource(kOrdinarySource);
   section.erase(section.find("ConnSettings="), section.find('\n', section.find("ConnSettings=")) -
                                                    section.find("ConnSettings=") + 1);

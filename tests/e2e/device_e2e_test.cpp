@@ -34,7 +34,7 @@ std::string BareTrm(const std::string& name, const std::string& model) {
   return "TRM," + name + ",,,,,,,,,,,,,,,,,,,,VKImport,," + model + ",,,,,,,,,,,,,,,,,\r\n";
 }
 
-class DeviceExport : public ::testing::TestWithParam<Driver> {};
+class DeviceExport : public ::testing::TestWithParam<Target> {};
 
 TEST_P(DeviceExport, TerminalWithEveryFieldAndItsReaders) {
   ExpectExport(
@@ -247,8 +247,8 @@ TEST_P(DeviceExport, EmptyTerminalTableGivesAnEmptyFile) {
   ExpectExport(GetParam(), {.name = "empty", .files = {{"Device.dat", ""}}, .log = ""});
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, DeviceExport, ::testing::ValuesIn(TestedDrivers()),
-                         [](const auto& info) { return DriverName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Drivers, DeviceExport, ::testing::ValuesIn(TestedTargets()),
+                         [](const auto& info) { return TargetName(info.param); });
 
 }  // namespace
 }  // namespace skarvik::testbed

@@ -31,32 +31,33 @@ std::string MissingTableLine(Driver driver, const std::string& tag, const std::s
   return "     " + tag + ", ERROR: " + std::to_string(error.native) + ", " + error.message + "\r\n";
 }
 
-class DeviceFailures : public ::testing::TestWithParam<Driver> {};
+class DeviceFailures : public ::testing::TestWithParam<Target> {};
 
 TEST_P(DeviceFailures, MissingTerminalTableIsLoggedAndTheTypeTableStillRuns) {
-  ExpectExport(GetParam(),
-               {.name = "no terminal table",
-                .rows = {{"Vks114Tsm", {{"TsmNam", "TYP"}, {"TsmTyp", "30"}}}},
-                .files = {{"Device.dat", TypeTrm("TYP")}},
-                .log = MissingTableLine(GetParam(), "SQL_Open_TermAlt", "VKSYSTEM.Vks1140Trm") +
-                       "     sqlStmt : " + kTerminalSql + "\r\n",
-                .exitCode = 1,
-                .prepare = [](Migration& m) { DropTable(m, "Vks1140Trm"); }});
+  ExpectExport(GetParam(), {.name = "no terminal table",
+                            .rows = {{"Vks114Tsm", {{"TsmNam", "TYP"}, {"TsmTyp", "30"}}}},
+                            .files = {{"Device.dat", TypeTrm("TYP")}},
+                            .log = MissingTableLine(GetParam().driver, "SQL_Open_TermAlt",
+                                                    "VKSYSTEM.Vks1140Trm") +
+                                   "     sqlStmt : " + kTerminalSql + "\r\n",
+                            .exitCode = 1,
+                            .prepare = [](Migration& m) { DropTable(m, "Vks1140Trm"); }});
 }
 
 TEST_P(DeviceFailures, MissingCommunicationTableCostsTheTrmLinesButNotTheReaders) {
-  ExpectExport(GetParam(),
-               {.name = "no communication table",
-                .rows = TwoTerminalsWithReaders(),
-                .files = {{"Device.dat",
-                           "LESEXT,A,2,,,,,1,2,,,,VKImport,\r\n"
-                           "LESEXT,B'x,2,,,,,1,2,,,,VKImport,\r\n"}},
-                .log = MissingTableLine(GetParam(), "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
-                       "     sqlStmt : " + ComSql("A") + "\r\n" +
-                       MissingTableLine(GetParam(), "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
-                       "     sqlStmt : " + ComSql("B''x") + "\r\n",
-                .exitCode = 1,
-                .prepare = [](Migration& m) { DropTable(m, "Vks1140Com"); }});
+  ExpectExport(
+      GetParam(),
+      {.name = "no communication table",
+       .rows = TwoTerminalsWithReaders(),
+       .files = {{"Device.dat",
+                  "LESEXT,A,2,,,,,1,2,,,,VKImport,\r\n"
+                  "LESEXT,B'x,2,,,,,1,2,,,,VKImport,\r\n"}},
+       .log = MissingTableLine(GetParam().driver, "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
+              "     sqlStmt : " + ComSql("A") + "\r\n" +
+              MissingTableLine(GetParam().driver, "SQL_GetComParm", "VKSYSTEM.Vks1140Com") +
+              "     sqlStmt : " + ComSql("B''x") + "\r\n",
+       .exitCode = 1,
+       .prepare = [](Migration& m) { DropTable(m, "Vks1140Com"); }});
 }
 
 TEST_P(DeviceFailures, TerminalNameWithQuoteKeepsItsTrmLineAndReaders) {
@@ -72,7 +73,7 @@ TEST_P(DeviceFailures, TerminalNameWithQuoteKeepsItsTrmLineAndReaders) {
 // SQLite steps a view row by row only with StepAPI=1; the overflow in the
 // third row then fails the fetch, not the open.
 TEST_P(DeviceFailures, TypeTableFetchFailingAtTheThirdRowKeepsTheRowsBefore) {
-  if (GetParam() != Driver::kSqlite) GTEST_SKIP() << "the failing view is SQLite's";
+  if (GetParam().driver != Driver::kSqlite) GTEST_SKIP() << "the failing view is SQLite's";
   ExpectExport(GetParam(),
                {.name = "type fetch fails",
                 .rows = {{"Vks114Tsm", {{"TsmNam", "T1"}, {"TsmTyp", "30"}}},
@@ -95,8 +96,8 @@ TEST_P(DeviceFailures, TypeTableFetchFailingAtTheThirdRowKeepsTheRowsBefore) {
                 }});
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, DeviceFailures, ::testing::ValuesIn(TestedDrivers()),
-                         [](const auto& info) { return DriverName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Drivers, DeviceFailures, ::testing::ValuesIn(TestedTargets()),
+                         [](const auto& info) { return TargetName(info.param); });
 
 }  // namespace
 }  // namespace skarvik::testbed

@@ -38,7 +38,7 @@ std::string Letters(std::size_t length) {
   return text;
 }
 
-class DriverDifferences : public ::testing::TestWithParam<Driver> {};
+class DriverDifferences : public ::testing::TestWithParam<Target> {};
 
 // MariaDB's driver fills a buffer to its last byte and writes no NUL when a
 // value is as long as the buffer or longer; the field after it must still
@@ -93,7 +93,7 @@ TEST_P(DriverDifferences, PaddedShortCodesReachTheToolAndAreTrimmed) {
   const std::vector<Value> stored =
       migration.db().column("SELECT TrmMod FROM " + migration.db().qualified("Vks1140Trm"));
   ASSERT_EQ(stored.size(), 1u);
-  EXPECT_EQ(stored[0], GetParam() == Driver::kSqlite ? "1" : "1       ");
+  EXPECT_EQ(stored[0], GetParam().driver == Driver::kSqlite ? "1" : "1       ");
   const RunResult result = migration.run();
   EXPECT_EQ(result.exitCode, 0) << result.output;
   EXPECT_EQ(migration.tree().workFile("Device.dat"),
@@ -104,7 +104,7 @@ TEST_P(DriverDifferences, PaddedShortCodesReachTheToolAndAreTrimmed) {
 // passwords longer than 23 characters whole, and a login that is wrong in
 // any part is refused.
 TEST_P(DriverDifferences, ServerAcceptsTheWholeLoginAndNothingElse) {
-  if (GetParam() == Driver::kSqlite) GTEST_SKIP() << "SQLite has no logins";
+  if (GetParam().driver == Driver::kSqlite) GTEST_SKIP() << "SQLite has no logins";
   Migration migration(GetParam());
   const Login right = migration.db().login();
   ASSERT_GT(right.user.size(), 23u);
@@ -130,8 +130,8 @@ TEST_P(DriverDifferences, ServerAcceptsTheWholeLoginAndNothingElse) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, DriverDifferences, ::testing::ValuesIn(TestedDrivers()),
-                         [](const auto& info) { return DriverName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Drivers, DriverDifferences, ::testing::ValuesIn(TestedTargets()),
+                         [](const auto& info) { return TargetName(info.param); });
 
 }  // namespace
 }  // namespace skarvik::testbed

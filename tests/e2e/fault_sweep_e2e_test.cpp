@@ -149,7 +149,7 @@ struct CursorFault {
   std::string log;
 };
 
-void ExpectCursorFaults(Driver driver, const std::vector<CursorFault>& faults) {
+void ExpectCursorFaults(const Target& target, const std::vector<CursorFault>& faults) {
   for (const CursorFault& f : faults) {
     const std::string name =
         std::string(f.where.table) + "." + f.where.column + " in row " + std::to_string(f.row);
@@ -157,12 +157,12 @@ void ExpectCursorFaults(Driver driver, const std::vector<CursorFault>& faults) {
     c.exitCode = 1;
     c.driverOptions = {"StepAPI=1"};
     c.prepare = [f](Migration& m) { FailAt(m, f.where.table, f.where.column, f.row); };
-    ExpectExport(driver, c);
+    ExpectExport(target, c);
   }
 }
 
 // The failing view is SQLite's; the cursor faults run on SQLite only.
-class CursorFaults : public ::testing::TestWithParam<Driver> {};
+class CursorFaults : public ::testing::TestWithParam<Target> {};
 
 TEST_P(CursorFaults, RunWithoutFaultWritesEveryRow) {
   ExportCase c = SweepCase("no fault", kUntouched, "");
@@ -307,7 +307,7 @@ TEST_P(CursorFaults, KeyCursorFailingAtARowKeepsTheLinesBeforeAndTheRunGoesOn) {
   ExpectCursorFaults(GetParam(), faults);
 }
 
-class OutputFileFaults : public ::testing::TestWithParam<Driver> {};
+class OutputFileFaults : public ::testing::TestWithParam<Target> {};
 
 // A directory of the file's name cannot be opened for writing; /dev/full
 // takes the open but fails the writes.
@@ -348,7 +348,7 @@ TEST_P(OutputFileFaults, OutputFileThatFailsIsNamedOnTheConsoleAndTheOtherFilesA
 }
 
 // SQLite takes any login, so a run connects whatever the password is.
-class PasswordSecrecy : public ::testing::TestWithParam<Driver> {};
+class PasswordSecrecy : public ::testing::TestWithParam<Target> {};
 
 const std::string kPassword = "Zq7!distinctive-Passw0rd#2026";
 
@@ -427,13 +427,13 @@ TEST_P(PasswordSecrecy, PasswordIsShownNowhereWhenTheConnectionFailsWithDriverMe
   }
 }
 
-const auto kDriverName = [](const auto& info) { return DriverName(info.param); };
-INSTANTIATE_TEST_SUITE_P(fault_sweep, CursorFaults, ::testing::Values(Driver::kSqlite),
-                         kDriverName);
-INSTANTIATE_TEST_SUITE_P(fault_sweep, OutputFileFaults, ::testing::ValuesIn(TestedDrivers()),
-                         kDriverName);
-INSTANTIATE_TEST_SUITE_P(fault_sweep, PasswordSecrecy, ::testing::Values(Driver::kSqlite),
-                         kDriverName);
+const auto kTargetName = [](const auto& info) { return TargetName(info.param); };
+INSTANTIATE_TEST_SUITE_P(fault_sweep, CursorFaults,
+                         ::testing::ValuesIn(TestedTargets({Driver::kSqlite})), kTargetName);
+INSTANTIATE_TEST_SUITE_P(fault_sweep, OutputFileFaults, ::testing::ValuesIn(TestedTargets()),
+                         kTargetName);
+INSTANTIATE_TEST_SUITE_P(fault_sweep, PasswordSecrecy,
+                         ::testing::ValuesIn(TestedTargets({Driver::kSqlite})), kTargetName);
 
 }  // namespace
 }  // namespace skarvik::testbed

@@ -32,7 +32,7 @@ std::string MissingTableLine(Driver driver, const std::string& tag, const std::s
   return "     " + tag + ", ERROR: -1, " + MissingTableError(driver, table).message + "\r\n";
 }
 
-class KeyExport : public ::testing::TestWithParam<Driver> {};
+class KeyExport : public ::testing::TestWithParam<Target> {};
 
 TEST_P(KeyExport, TablesUsedByATerminalAreWrittenWithTheirPositions) {
   ExpectExport(
@@ -125,7 +125,7 @@ TEST_P(KeyExport, MissingPositionTableIsLoggedPerTableAndHeadersStay) {
                  "B,,,,VKImport,,1,,,B,,,\r\n"},
                 {"TstPos.dat", ""}});
   const std::string failed =
-      MissingTableLine(GetParam(), "SQL_Open_TstPosAlt", "VKSYSTEM.O2108Tta") +
+      MissingTableLine(GetParam().driver, "SQL_Open_TstPosAlt", "VKSYSTEM.O2108Tta") +
       "     sqlStmt : SELECT  TtaNum, TtaTyp, TtaMnu, TtaTas,  TtaBch, TtaPos, TtaTxt, TtaDnc,  "
       "TtaFtp, TtaDat, TtaErf, TtaF01,  TtaF02, TtaF03, TtaF04, TtaF05,  TtaF06, TtaF07, TtaF08, "
       "TtaF09,  TtaF10, TtaF11, TtaF12, TtaFcd,  TtaAps, TtaTav FROM  VKSYSTEM.O2108Tta WHERE  "
@@ -136,8 +136,8 @@ TEST_P(KeyExport, MissingPositionTableIsLoggedPerTableAndHeadersStay) {
   ExpectExport(GetParam(), c);
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, KeyExport, ::testing::ValuesIn(TestedDrivers()),
-                         [](const auto& info) { return DriverName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Drivers, KeyExport, ::testing::ValuesIn(TestedTargets()),
+                         [](const auto& info) { return TargetName(info.param); });
 
 }  // namespace
 }  // namespace skarvik::testbed

@@ -19,9 +19,9 @@ const std::string kConnectFailed = "Datenbankverbindung fehlgeschlagen, Fehler: 
 const std::string kConnectFailedLog =
     "Verbinden mit Quell-Datenbank fehlgeschlagen, Fehler: -1\r\n";
 
-class RunTest : public ::testing::Test {
+class RunTest : public ::testing::TestWithParam<Platform> {
  protected:
-  RunTest() : db_((tree_.root() / "old.db").string()) { db_.createTables(); }
+  RunTest() : tree_(GetParam()), db_((tree_.root() / "old.db").string()) { db_.createTables(); }
 
   void declare(const std::string& name) { tree_.declareDataSources(db_.dataSource(name)); }
 
@@ -29,7 +29,7 @@ class RunTest : public ::testing::Test {
   SqliteDatabase db_;
 };
 
-TEST_F(RunTest, NoArgumentShowsUsageAndTouchesNoLog) {
+TEST_P(RunTest, NoArgumentShowsUsageAndTouchesNoLog) {
   const RunResult result = tree_.run({});
   EXPECT_EQ(result.exitCode, 255);
   EXPECT_EQ(result.output,
@@ -53,7 +53,7 @@ TEST_F(RunTest, NoArgumentShowsUsageAndTouchesNoLog) {
   EXPECT_FALSE(std::filesystem::exists(tree_.logFile()));
 }
 
-TEST_F(RunTest, SpecialDataSourceConnectsWhateverItsLetterCase) {
+TEST_P(RunTest, SpecialDataSourceConnectsWhateverItsLetterCase) {
   for (const std::string name : {"KELVARION_VK", "kelvarion_vk", "Kelvarion_Vk"}) {
     std::filesystem::remove(tree_.logFile());
     declare("KELVARION_VK");
@@ -64,7 +64,7 @@ TEST_F(RunTest, SpecialDataSourceConnectsWhateverItsLetterCase) {
   }
 }
 
-TEST_F(RunTest, FailedConnectIsShownAndLoggedAndEndsWith255) {
+TEST_P(RunTest, FailedConnectIsShownAndLoggedAndEndsWith255) {
   const std::string detail =
       "Connect Error: SQLCode: 0 sqlState: IM002 Msg: [unixODBC][Driver Manager]Data source "
       "name not found and no default driver specified\r\n";
@@ -89,7 +89,7 @@ TEST_F(RunTest, FailedConnectIsShownAndLoggedAndEndsWith255) {
   }
 }
 
-TEST_F(RunTest, DatabaseInMissingDirectoryIsAFailedConnect) {
+TEST_P(RunTest, DatabaseInMissingDirectoryIsAFailedConnect) {
   std::string section = db_.dataSource("GONE", {"NoCreat=1"});
   const std::string file = (tree_.root() / "old.db").string();
   section.replace(section.find(file), file.size(), (tree_.root() / "missing" / "old.db").string());
@@ -102,7 +102,7 @@ TEST_F(RunTest, DatabaseInMissingDirectoryIsAFailedConnect) {
 
 // unixODBC itself takes data source names of at most 32 characters; the
 // tool hands on names of up to 40 whole and refuses longer ones itself.
-TEST_F(RunTest, DataSourceNameIsPassedWholeUpToFortyCharacters) {
+TEST_P(RunTest, DataSourceNameIsPassedWholeUpToFortyCharacters) {
   const std::string longest(32, 'Q');
   declare(longest);
   const RunResult taken = tree_.run({longest});
@@ -129,13 +129,31 @@ TEST_F(RunTest, DataSourceNameIsPassedWholeUpToFortyCharacters) {
   EXPECT_FALSE(std::filesystem::exists(tree_.workDir() / "Device.dat"));
 }
 
-TEST_F(RunTest, MissingLogDirectoryDoesNotStopTheRun) {
+TEST_P(RunTest, MissingLogDirectoryDoesNotStopTheRun) {
   std::filesystem::remove_all(tree_.root() / "Kelvarion_php");
   declare("KELVARION_VK");
   const RunResult result = tree_.run({"KELVARION_VK"});
   EXPECT_EQ(result.exitCode, 0) << result.output;
   EXPECT_TRUE(std::filesystem::exists(tree_.workDir() / "Device.dat"));
 }
+
+// The log is measured as a whole, what stood in it before the run included:
+// the Windows C runtime counted only the bytes of the line written. The
+// rotation deletes the old backup and renames the log in its place.
+TEST_P(RunTest, LogThatCrossesTenMebibytesInThisRunIsRotatedOverTheOldBackup) {
+  const std::filesystem::path backup = tree_.logFile().parent_path() / "Brolandix#Log_bak.txt";
+  const std::string full(10 * 1024 * 1024 - 10, 'x');
+  WriteFile(tree_.logFile(), full);
+  WriteFile(backup, "the backup before\r\n");
+  declare("KELVARION_VK");
+  const RunResult result = tree_.run({"KELVARION_VK"});
+  EXPECT_EQ(result.exitCode, 0) << result.output;
+  EXPECT_TRUE(ReadFile(backup) == full + kStart) << "the backup holds the crossing line last";
+  EXPECT_EQ(tree_.log(), kEnd);
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, RunTest, ::testing::ValuesIn(TestedPlatforms()),
+                         [](const auto& info) { return PlatformName(info.param); });
 
 }  // namespace
 }  // namespace skarvik::testbed

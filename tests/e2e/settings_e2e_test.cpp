@@ -14,7 +14,7 @@
 namespace skarvik::testbed {
 namespace {
 
-class SettingsRun : public ::testing::TestWithParam<Driver> {};
+class SettingsRun : public ::testing::TestWithParam<Target> {};
 
 const std::string kTrmT1 = "TRM,T1,,,,,,,,,,,,,,,,,,,,VKImport,,8316-001,,,,,,,,,,,,,,,,,\r\n";
 
@@ -98,7 +98,7 @@ std::string RefuseDeletes(Migration& m, Driver driver) {
 TEST_P(SettingsRun, FailedPurgeIsLoggedAndEndsWith1) {
   Migration migration(GetParam(), "SQLSERVER");
   migration.db().insert(TerminalWithCommunicationRow());
-  const std::string error = RefuseDeletes(migration, GetParam());
+  const std::string error = RefuseDeletes(migration, GetParam().driver);
   const RunResult result = migration.run();
   EXPECT_EQ(result.exitCode, 1) << result.output;
   EXPECT_EQ(CommunicationRows(migration), 1u);
@@ -108,7 +108,7 @@ TEST_P(SettingsRun, FailedPurgeIsLoggedAndEndsWith1) {
 }
 
 TEST_P(SettingsRun, MissingSettingsFileConnectsWithEmptyLogin) {
-  if (GetParam() != Driver::kSqlite) GTEST_SKIP() << "only SQLite takes an empty login";
+  if (GetParam().driver != Driver::kSqlite) GTEST_SKIP() << "only SQLite takes an empty login";
   Migration migration(GetParam(), "MSSQL");
   std::filesystem::remove(migration.tree().settingsFile());
   migration.db().insert(TerminalWithCommunicationRow());
@@ -117,8 +117,8 @@ TEST_P(SettingsRun, MissingSettingsFileConnectsWithEmptyLogin) {
   EXPECT_EQ(migration.tree().workFile("Device.dat"), kTrmT1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, SettingsRun, ::testing::ValuesIn(TestedDrivers()),
-                         [](const auto& info) { return DriverName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Drivers, SettingsRun, ::testing::ValuesIn(TestedTargets()),
+                         [](const auto& info) { return TargetName(info.param); });
 
 }  // namespace
 }  // namespace skarvik::testbed

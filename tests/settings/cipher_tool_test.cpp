@@ -11,6 +11,7 @@
 
 #include "settings/ini_lookup.h"
 #include "settings/value_cipher.h"
+#include "skarvik_version.h"
 
 namespace skarvik {
 namespace {
@@ -52,6 +53,7 @@ TEST(CipherTool, CommandsPrintTheirResult) {
        "pw\n",
        ";DB;\n7;PASS;" + pw + "\n"},
       {"help", {"--help"}, "", ""},
+      {"version", {"--version"}, "", std::string("skarvik-cipher ") + kSkarvikVersion + "\n"},
   };
   for (const Case& c : cases) {
     const ToolRun run = RunTool(c.args, c.input);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <stdexcept>
 
 #include "mariadb_database.h"
@@ -24,6 +25,21 @@ std::vector<Driver> TestedDrivers() {
   if (skip != nullptr && std::strcmp(skip, "1") == 0) return {Driver::kSqlite};
   return {Driver::kSqlite, Driver::kPostgres, Driver::kMariadb};
 }
+
+std::vector<Target> TestedTargets(const std::vector<Driver>& drivers) {
+  std::vector<Target> targets;
+  for (const Platform platform : TestedPlatforms()) {
+    for (const Driver driver : drivers) targets.push_back({driver, platform});
+  }
+  return targets;
+}
+
+std::string TargetName(const Target& target) {
+  if (target.platform == Platform::kLinux) return DriverName(target.driver);
+  return DriverName(target.driver) + "_" + PlatformName(target.platform);
+}
+
+void PrintTo(const Target& target, std::ostream* out) { *out << TargetName(target); }
 
 std::string DriverName(Driver driver) {
   switch (driver) {
@@ -101,8 +117,8 @@ std::unique_ptr<OldDatabase> MakeAvailableDatabase(Driver driver, const Migratio
 
 }  // namespace
 
-Migration::Migration(Driver driver, const std::string& dbSystem)
-    : db_(MakeAvailableDatabase(driver, tree_)) {
+Migration::Migration(const Target& target, const std::string& dbSystem)
+    : tree_(target.platform), db_(MakeAvailableDatabase(target.driver, tree_)) {
   db_->createTables();
   declareSources({});
   const Login login = db_->login();
@@ -116,9 +132,9 @@ void Migration::declareSources(const std::vector<std::string>& options) {
                            db_->dataSource(kSpecialSource, options));
 }
 
-void ExpectExport(Driver driver, const ExportCase& c) {
-  SCOPED_TRACE("case " + c.name + " on " + DriverName(driver));
-  Migration migration(driver);
+void ExpectExport(const Target& target, const ExportCase& c) {
+  SCOPED_TRACE("case " + c.name + " on " + TargetName(target));
+  Migration migration(target);
   if (!c.driverOptions.empty()) migration.declareSources(c.driverOptions);
   migration.db().insert(c.rows);
   if (c.prepare) c.prepare(migration);

@@ -5,10 +5,11 @@
 //
 // An ExportCase is a test written as data: the rows of the old database and
 // the files the run must leave behind, byte for byte. The same cases run on
-// every driver of the test bed.
+// every driver of the test bed, once for each platform's program.
 #pragma once
 
 #include <functional>
+#include <iosfwd>
 #include <map>
 #include <memory>
 #include <optional>
@@ -30,6 +31,19 @@ std::string DriverName(Driver driver);
 // Why the driver's database cannot be used in this run, "" when it can.
 std::string DriverUnavailable(Driver driver);
 
+// What a case runs on: the old database's driver and the program's
+// platform. The end-to-end tests are instantiated over TestedTargets().
+struct Target {
+  Driver driver;
+  Platform platform;
+};
+// Every tested platform with each of drivers.
+std::vector<Target> TestedTargets(const std::vector<Driver>& drivers = TestedDrivers());
+// "SQLite" for Linux, "SQLite_Win64" for Windows: the Linux cases keep
+// their names.
+std::string TargetName(const Target& target);
+void PrintTo(const Target& target, std::ostream* out);
+
 // How a driver reports a table that is not there, as a failure line of the
 // run log shows it: "ERROR: <native>, <message>". table is written as the
 // SQL text writes it, "VKSYSTEM.Vks1140Trm" or "Vks1140Trm". The message is
@@ -46,7 +60,7 @@ inline constexpr char kSpecialSource[] = "KELVARION_VK";
 
 class Migration {
  public:
-  explicit Migration(Driver driver, const std::string& dbSystem = "");
+  explicit Migration(const Target& target, const std::string& dbSystem = "");
 
   MigrationTree& tree() { return tree_; }
   OldDatabase& db() { return *db_; }
@@ -86,7 +100,7 @@ std::string SkipLine(const std::string& kind, const std::string& name);
 void DropTable(Migration& m, const std::string& table);
 
 // Runs the case on a fresh migration and checks every expectation.
-void ExpectExport(Driver driver, const ExportCase& c);
+void ExpectExport(const Target& target, const ExportCase& c);
 
 // The start and end lines of the run log.
 extern const std::string kLogStart;

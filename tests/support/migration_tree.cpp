@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <ostream>
 #include <sstream>
+#include <stdexcept>
 
 extern char** environ;
 
@@ -26,7 +29,55 @@ void WriteFile(const fs::path& path, const std::string& content) {
   out << content;
 }
 
-MigrationTree::MigrationTree() {
+std::vector<Platform> TestedPlatforms() {
+  const char* skip = std::getenv("SKARVIK_SKIP_WINDOWS");
+  if (skip != nullptr && std::strcmp(skip, "1") == 0) return {Platform::kLinux};
+  return {Platform::kLinux, Platform::kWindows};
+}
+
+std::string PlatformName(Platform platform) {
+  return platform == Platform::kWindows ? "Win64" : "Linux";
+}
+
+void PrintTo(Platform platform, std::ostream* out) { *out << PlatformName(platform); }
+
+std::string PlatformUnavailable(Platform platform) {
+  if (platform == Platform::kLinux) return "";
+  std::string why;
+  if (std::strlen(SKARVIK_WINDOWS_BINARY) == 0 || !fs::exists(SKARVIK_WINDOWS_BINARY)) {
+    why = "skarvik.exe is not built (make windows; SKARVIK_WIN64_DIR names its build)";
+  } else if (std::strlen(SKARVIK_WINE64) == 0) {
+    why = "wine64 is not installed";
+  } else if (!fs::exists(fs::path(SKARVIK_WINE_PREFIX) / "system.reg")) {
+    why = std::string("the Wine prefix ") + SKARVIK_WINE_PREFIX + " is not set up";
+  }
+  if (why.empty()) return why;
+  return why +
+         "; run the tests through scripts/test-wine.sh, or set SKARVIK_SKIP_WINDOWS=1 to leave "
+         "the Windows program out";
+}
+
+std::vector<std::string> SkarvikCommand(Platform platform) {
+  if (platform == Platform::kWindows) return {SKARVIK_WINE64, SKARVIK_WINDOWS_BINARY};
+  return {SKARVIK_BINARY};
+}
+
+std::vector<std::string> CheckCommand(Platform platform) {
+  if (platform == Platform::kWindows) return {SKARVIK_WINE64, SKARVIK_WINDOWS_CHECK_BINARY};
+  return {SKARVIK_CHECK_BINARY};
+}
+
+std::vector<std::string> CipherCommand(Platform platform) {
+  if (platform == Platform::kWindows) return {SKARVIK_WINE64, SKARVIK_WINDOWS_CIPHER_BINARY};
+  return {SKARVIK_CIPHER_BINARY};
+}
+
+MigrationTree::MigrationTree(Platform platform) : platform_(platform) {
+  // A Windows program that cannot run must fail the test, never pass it
+  // unseen.
+  if (const std::string why = PlatformUnavailable(platform); !why.empty()) {
+    throw std::runtime_error("Windows: " + why);
+  }
   std::string pattern = (fs::temp_directory_path() / "skarvik-e2e-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
   root_ = pattern;
@@ -62,21 +113,40 @@ std::string MigrationTree::workFile(const std::string& name) const {
 std::string MigrationTree::log() const { return ReadFile(logFile()); }
 
 RunResult MigrationTree::run(const std::vector<std::string>& arguments) const {
-  return runProgram(SKARVIK_BINARY, arguments);
+  return runCommand(SkarvikCommand(platform_), arguments);
 }
 
 RunResult MigrationTree::runProgram(const std::string& program,
                                     const std::vector<std::string>& arguments,
                                     const std::string& input) const {
+  return runCommand({program}, arguments, input);
+}
+
+RunResult MigrationTree::runCommand(const std::vector<std::string>& command,
+                                    const std::vector<std::string>& arguments,
+                                    const std::string& input) const {
+  // Wine gets the test run's own prefix, whose wineserver scripts/test-wine.sh
+  // keeps running, and prints nothing of its own.
+  const std::vector<std::string> set = {
+      "ODBCSYSINI=" + (root_ / "odbc").string(),
+      "ODBCINI=" + (root_ / "odbc" / "odbc.ini").string(),
+      std::string("WINEPREFIX=") + SKARVIK_WINE_PREFIX,
+      "WINEDEBUG=-all",
+  };
   std::vector<std::string> env;
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry = *e;
-    if (entry.rfind("ODBCINI=", 0) != 0 && entry.rfind("ODBCSYSINI=", 0) != 0) env.push_back(entry);
+    bool replaced = false;
+    for (const std::string& s : set) {
+      replaced = replaced || entry.rfind(s.substr(0, s.find('=') + 1), 0) == 0;
+    }
+    if (!replaced) env.push_back(entry);
   }
-  env.push_back("ODBCSYSINI=" + (root_ / "odbc").string());
-  env.push_back("ODBCINI=" + (root_ / "odbc" / "odbc.ini").string());
+  env.insert(env.end(), set.begin(), set.end());
 
-  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  const std::string& program = command.front();
+  std::vector<char*> argv;
+  for (const std::string& a : command) argv.push_back(const_cast<char*>(a.c_str()));
   for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   std::vector<char*> envp;
