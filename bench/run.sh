@@ -18,12 +18,18 @@ runs=${BENCH_RUNS:-5}
 timed() {
   local report
   report=$(mktemp)
-  /usr/bin/time -o "$report" -f '%e %U %S %M' "$@" >/dev/null 2>&1
-  awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }' "$report"
+  # The companion ends with 1 when it finds something; time then notes the
+  # status on a line of its own before the figures.
+  /usr/bin/time -o "$report" -f '%e %U %S %M' "$@" >/dev/null 2>&1 || true
+  tail -n 1 "$report" | awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }'
   rm -f "$report"
 }
 
 median() { sort -g | sed -n "$(((runs + 1) / 2))p"; }
+
+# The companion's second table, printed after the first.
+check_table=$(mktemp)
+trap 'rm -f "$check_table"' EXIT
 
 # The export and the floor, run in turns $runs times, so that what the
 # machine does meanwhile falls on both alike (single runs vary by a fifth
@@ -74,6 +80,28 @@ report() {
     -v ec="$export_cpu" -v fc="$floor_cpu" -v k="$export_kb" -v fk="$floor_kb" -v t="$terminals" 'BEGIN {
       printf "| %-10s | %5s | %7d | %6.2f | %6.2f | %5.3f | %6.2f | %6.2f | %5.3f | %7.0f | %6.1f | %6.1f | %6.1f |\n",
         d, s, l, e, f, e / f, ec, fc, ec / fc, l / e, 1e6 * e / t, k / 1024, fk / 1024 }'
+  report_check "$driver" "$scale" >>"$check_table"
+}
+
+# skarvik-check preflight and verify against the export, in turns, on the
+# files the export has just written: medians of wall time, peak memory.
+report_check() {
+  local driver=$1 scale=$2 export_runs=() preflight_runs=() verify_runs=()
+  local check="$build/src/check/skarvik-check"
+  for _ in $(seq "$runs"); do
+    export_runs+=("$(timed "$build/src/skarvik" VKOLD)")
+    preflight_runs+=("$(timed "$check" preflight VKOLD)")
+    verify_runs+=("$(timed "$check" verify VKOLD)")
+  done
+  local e p v pk vk
+  e=$(printf '%s\n' "${export_runs[@]}" | awk '{ print $1 }' | median)
+  p=$(printf '%s\n' "${preflight_runs[@]}" | awk '{ print $1 }' | median)
+  v=$(printf '%s\n' "${verify_runs[@]}" | awk '{ print $1 }' | median)
+  pk=$(printf '%s\n' "${preflight_runs[@]}" | awk '{ print $3 }' | sort -g | tail -n 1)
+  vk=$(printf '%s\n' "${verify_runs[@]}" | awk '{ print $3 }' | sort -g | tail -n 1)
+  awk -v d="$driver" -v s="$scale" -v e="$e" -v p="$p" -v v="$v" -v pk="$pk" -v vk="$vk" 'BEGIN {
+    printf "| %-10s | %5s | %8.2f | %11.2f | %5.3f | %8.2f | %5.3f | %13.1f | %10.1f |\n",
+      d, s, e, p, p / e, v, v / e, pk / 1024, vk / 1024 }'
 }
 
 sqlite_runs() {
@@ -96,7 +124,7 @@ stop_servers() {
 
 postgres_runs() {
   servers_env=$(mktemp)
-  trap 'stop_servers' EXIT
+  trap 'stop_servers; rm -f "$check_table"' EXIT
   "$top/scripts/test-servers.sh" start "$servers_env" >/dev/null
   # shellcheck disable=SC1090
   . "$servers_env"
@@ -126,3 +154,7 @@ echo "| driver     | scale |   lines | wall s | floor s | ratio | CPU s | floor 
 echo "|------------|-------|---------|--------|---------|-------|-------|-------------|-------|---------|-------------|-------------|-----------|"
 sqlite_runs
 postgres_runs
+echo
+echo "| driver     | scale | export s | preflight s | ratio | verify s | ratio | preflight MiB | verify MiB |"
+echo "|------------|-------|----------|-------------|-------|----------|-------|---------------|------------|"
+cat "$check_table"

@@ -62,7 +62,8 @@ class ComparingSink : public LineSink {
   void compare(std::span<const std::string_view> fields);
   void add(const char* id, const char* title, Example example) {
     example.file = std::string(file_);
-    findings_.add(id, Severity::kError, title, std::string(file_), std::move(example));
+    findings_.add(id, Severity::kError, std::string(file_) + ": " + title, std::string(file_),
+                  std::move(example));
   }
 
   std::string_view file_;
@@ -221,8 +222,9 @@ Section RunVerify(Session& session, std::size_t maxExamples, bool purged, Progre
   for (ComparingSink& sink : sinks) {
     sink.finish();
     if (!sink.present()) {
-      findings.add("verify.missing-file", Severity::kError, "files that are missing",
-                   std::string(sink.file()), {.file = std::string(sink.file())});
+      findings.add("verify.missing-file", Severity::kError,
+                   std::string(sink.file()) + " is missing", std::string(sink.file()),
+                   {.file = std::string(sink.file())});
     }
     section.facts.push_back({std::string(sink.file()), Summary(sink)});
     notRebuilt += sink.counts().notRebuilt;
