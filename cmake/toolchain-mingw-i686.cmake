@@ -1,15 +1,4 @@
-# Cross-builds the Windows programs (i686) with Debian's mingw-w64, the
-# POSIX-threads flavour (g++-mingw-w64-i686-posix).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-builds the 32-bit Windows programs with Debian's mingw-w64.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(SKARVIK_MINGW_TRIPLET i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${SKARVIK_MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${SKARVIK_MINGW_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${SKARVIK_MINGW_TRIPLET}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${SKARVIK_MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)

@@ -12,20 +12,6 @@ using Json = nlohmann::ordered_json;
 
 constexpr int kFormatVersion = 1;
 
-const char* SeverityName(Severity severity) {
-  switch (severity) {
-    case Severity::kBlocker:
-      return "blocker";
-    case Severity::kError:
-      return "error";
-    case Severity::kWarning:
-      return "warning";
-    case Severity::kInfo:
-      break;
-  }
-  return "info";
-}
-
 Json ExampleJson(const Example& example) {
   Json json = Json::object();
   const auto text = [&json](const char* name, const std::string& value) {

@@ -2,6 +2,20 @@
 
 namespace skarvik::check {
 
+const char* SeverityName(Severity severity) {
+  switch (severity) {
+    case Severity::kBlocker:
+      return "blocker";
+    case Severity::kError:
+      return "error";
+    case Severity::kWarning:
+      return "warning";
+    case Severity::kInfo:
+      break;
+  }
+  return "info";
+}
+
 namespace {
 
 // "1 blocker", "0 blockers", "2 warnings".

@@ -71,6 +71,9 @@ struct Verdict {
 // check may be listed whatever its outcome.
 Severity SeverityOf(const Finding& finding);
 
+// "blocker", "error", "warning" or "info".
+const char* SeverityName(Severity severity);
+
 // Counts the findings of warning severity and above (a passed check is
 // info and counts nothing).
 Verdict VerdictOf(const Report& report);

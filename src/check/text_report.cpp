@@ -19,18 +19,13 @@ std::string Blanks(std::size_t count) { return std::string(count, ' '); }
 
 std::string Quoted(std::string_view bytes) { return "\"" + Escaped(bytes) + "\""; }
 
+// "[ERROR]": the severities that count shout, info does not.
 std::string Tag(Severity severity) {
-  switch (severity) {
-    case Severity::kBlocker:
-      return "[BLOCKER]";
-    case Severity::kError:
-      return "[ERROR]";
-    case Severity::kWarning:
-      return "[WARNING]";
-    case Severity::kInfo:
-      break;
+  std::string name = SeverityName(severity);
+  if (severity != Severity::kInfo) {
+    for (char& c : name) c = static_cast<char>(c - 'a' + 'A');
   }
-  return "[info]";
+  return "[" + name + "]";
 }
 
 // The count, or the outcome of a check that passes or fails.

@@ -1,0 +1,14 @@
+# What both mingw-w64 toolchains share; each sets CMAKE_SYSTEM_PROCESSOR and
+# SKARVIK_MINGW_TRIPLET first. Debian's POSIX-threads flavour of the
+# compilers (g++-mingw-w64-*-posix) has std::thread and friends.
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER ${SKARVIK_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${SKARVIK_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${SKARVIK_MINGW_TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${SKARVIK_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
