@@ -58,22 +58,26 @@ std::string KeyOfRow(std::span<const RawField> fields) {
 
 void Hazards::rowFetched(CursorKind kind, std::span<const RawField> fields,
                          std::string_view lookupKey) {
-  const std::string key = lookupKey.empty() ? KeyOfRow(fields) : std::string(lookupKey);
   for (const RawField& field : fields) {
-    if (!Contains(kNeverWritten, field.column)) checkRawField(kind, field, key);
+    if (!Contains(kNeverWritten, field.column)) checkRawField(kind, field, fields, lookupKey);
   }
 }
 
-void Hazards::checkRawField(CursorKind kind, const RawField& field, const std::string& key) {
+// Most values hold no hazard: nothing is built for them.
+void Hazards::checkRawField(CursorKind kind, const RawField& field, std::span<const RawField> row,
+                            std::string_view lookupKey) {
   const std::string_view trimmed = WithoutTrailingBlanks(field.value);
   const std::size_t nul = trimmed.find('\0');
   const std::string_view text = trimmed.substr(0, nul);
   const std::size_t kept = Contains(kKeptThirty, field.column) ? kThirty : field.width - 1;
-  const Example example{.key = key, .column = field.column, .value = std::string(trimmed)};
   auto wait = [&](const char* id, Severity severity, const char* what, std::string effect) {
-    Example e = example;
-    e.effect = std::move(effect);
-    pending_.push_back({id, severity, std::string(what) + " " + field.column, std::move(e)});
+    pending_.push_back({id,
+                        severity,
+                        std::string(what) + " " + field.column,
+                        {.key = lookupKey.empty() ? KeyOfRow(row) : std::string(lookupKey),
+                         .column = field.column,
+                         .value = std::string(trimmed),
+                         .effect = std::move(effect)}});
   };
   if (nul != std::string_view::npos) {
     wait("hazard.nul", Severity::kError, "NUL byte in",
@@ -112,21 +116,19 @@ void Hazards::lineWritten(std::string_view file, long line,
 // The import splits at every comma and ends the line at every line break.
 void Hazards::checkWrittenFields(std::string_view file, long line,
                                  std::span<const std::string_view> fields) {
-  const LineFormat& format = FormatOf(file, fields.empty() ? "" : fields[0]);
-  const std::string key = KeyOf(format, fields);
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const std::string_view value = fields[i];
+    if (value.find_first_of(",\r\n") == std::string_view::npos) continue;
+    const LineFormat& format = FormatOf(file, fields[0]);
     const std::string column(i < format.fields.size() ? format.fields[i] : "?");
-    const Example example{.file = std::string(file),
-                          .line = line,
-                          .key = key,
-                          .column = column,
-                          .value = std::string(value)};
     auto add = [&](const char* id, const char* what, std::string effect) {
-      Example e = example;
-      e.effect = std::move(effect);
       findings_.add(id, Severity::kError, std::string(what) + " in " + column, column,
-                    std::move(e));
+                    {.file = std::string(file),
+                     .line = line,
+                     .key = KeyOf(format, fields),
+                     .column = column,
+                     .value = std::string(value),
+                     .effect = std::move(effect)});
     };
     const auto commas = static_cast<std::size_t>(std::count(value.begin(), value.end(), ','));
     if (commas > 0) {

@@ -39,7 +39,8 @@ class Hazards {
     std::string title;
     Example example;
   };
-  void checkRawField(CursorKind kind, const RawField& field, const std::string& key);
+  void checkRawField(CursorKind kind, const RawField& field, std::span<const RawField> row,
+                     std::string_view lookupKey);
   void checkWrittenFields(std::string_view file, long line,
                           std::span<const std::string_view> fields);
 

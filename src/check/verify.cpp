@@ -1,6 +1,7 @@
 #include "check/verify.h"
 
 #include <algorithm>
+#include <deque>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -40,6 +41,27 @@ bool IsFirstPassTrm(std::string_view line) {
   return fields.size() > 21 && fields[0] == "TRM" && fields[21] == "VKImport";
 }
 
+// A line of the file as read, without its line end.
+struct FileLine {
+  std::string text;
+  long number = 0;
+};
+
+// A line the export would write, with its fields for the report.
+struct ExpectedLine {
+  std::string text;  // fields each followed by a comma, no line end
+  std::vector<std::string> fields;
+  long number = 0;
+  // A value's line feed is written as CR LF like every line end, so a line
+  // with n of them stands on n + 1 lines of the file.
+  std::size_t fileLines = 1;
+};
+
+// Compares the lines an export hands over with the file, in order, with a
+// window on both sides: a line inserted into or dropped from the file, or
+// added to or removed from the database, shows as one line extra or
+// missing, and the lines after it compare equal again. The window bounds
+// what is held: the memory does not grow with the file.
 class ComparingSink : public LineSink {
  public:
   ComparingSink(std::string_view file, FindingList& findings, bool purged, Progress& progress)
@@ -57,9 +79,21 @@ class ComparingSink : public LineSink {
   void finish();
 
  private:
-  bool nextActual(std::size_t fileLines = 1);
-  void checkShape();
-  void compare(std::span<const std::string_view> fields);
+  static constexpr std::size_t kWindow = 64;
+
+  bool readLine();
+  void fill(std::size_t lines);
+  bool matchesAt(const ExpectedLine& line, std::size_t at);
+  std::size_t foundAt(const ExpectedLine& line);
+  bool comesLater(const FileLine& line) const;
+  std::string joined(std::size_t lines) const;
+  void drain(bool final);
+  bool step(bool final);
+  void equal(const ExpectedLine& line);
+  void missing(const ExpectedLine& line);
+  void extra();
+  void different(const ExpectedLine& line);
+  void checkFieldCount(const FileLine& line);
   void add(const char* id, const char* title, Example example) {
     example.file = std::string(file_);
     findings_.add(id, Severity::kError, std::string(file_) + ": " + title, std::string(file_),
@@ -72,99 +106,149 @@ class ComparingSink : public LineSink {
   bool purged_;
   Progress& progress_;
   FileCounts counts_;
-  long actualLine_ = 0;  // the last line of the file read
-  long lineStart_ = 0;   // the first line of the file that actual_ holds
-  bool lineEnded_ = true;
-  std::string actual_;
-  std::string part_;
-  std::string expected_;
+  long fileLine_ = 0;
+  std::deque<FileLine> actual_;
+  std::deque<ExpectedLine> expected_;
 };
 
-// The next line of the file, without its line end, in actual_. A value
-// with a line feed was written as CR LF like every line end, so a line the
-// export writes with n line feeds inside stands on n + 1 lines of the file:
-// they are read as one, joined again by a line feed.
-bool ComparingSink::nextActual(std::size_t fileLines) {
-  actual_.clear();
-  lineStart_ = actualLine_ + 1;
-  lineEnded_ = true;
-  for (std::size_t i = 0; i < fileLines; ++i) {
-    if (!present() || !std::getline(in_, part_)) {
-      if (i == 0) return false;
-      break;
-    }
-    ++actualLine_;
-    const bool ended = !in_.eof() && !part_.empty() && part_.back() == '\r';
-    if (ended) part_.pop_back();
-    lineEnded_ = lineEnded_ && ended;
-    actual_.append(i == 0 ? "" : "\n").append(part_);
+// One more line of the file into the window; its line end is checked here.
+bool ComparingSink::readLine() {
+  std::string text;
+  if (!present() || !std::getline(in_, text)) return false;
+  const bool ended = !in_.eof() && !text.empty() && text.back() == '\r';
+  if (ended) text.pop_back();
+  actual_.push_back({std::move(text), ++fileLine_});
+  if (!ended) {
+    const FileLine& line = actual_.back();
+    const std::vector<std::string_view> split = SplitFields(line.text);
+    add("verify.line-end", "lines not ended by CR LF",
+        {.line = line.number,
+         .key = KeyOf(FormatOf(file_, split.empty() ? "" : split[0]), split),
+         .value = line.text});
   }
-  checkShape();
   return true;
 }
 
-void ComparingSink::checkShape() {
-  const std::size_t fields =
-      static_cast<std::size_t>(std::count(actual_.begin(), actual_.end(), ','));
-  const std::vector<std::string_view> split = SplitFields(actual_);
-  const LineFormat& format = FormatOf(file_, split.empty() ? "" : split[0]);
-  bool known = false;
-  for (const LineFormat& f : FormatsOf(file_)) known = known || f.fields.size() == fields;
-  // A line the export writes this way was counted by the preflight; here
-  // only a line that differs from it is the file's own fault.
-  if (!known && actual_ != expected_) {
-    add("verify.field-count", "lines whose field count is not the file's",
-        {.line = lineStart_,
-         .key = KeyOf(format, split),
-         .value = actual_,
-         .effect = std::to_string(fields) + " fields instead of " +
-                   std::to_string(format.fields.size())});
+void ComparingSink::fill(std::size_t lines) {
+  while (actual_.size() < lines && readLine()) {
   }
-  if (!lineEnded_) {
-    add("verify.line-end", "lines not ended by CR LF",
-        {.line = lineStart_, .key = KeyOf(format, split), .value = actual_});
+}
+
+std::string ComparingSink::joined(std::size_t lines) const {
+  std::string text;
+  for (std::size_t i = 0; i < lines && i < actual_.size(); ++i) {
+    text.append(i == 0 ? "" : "\n").append(actual_[i].text);
   }
+  return text;
+}
+
+bool ComparingSink::matchesAt(const ExpectedLine& line, std::size_t at) {
+  fill(at + line.fileLines);
+  if (at + line.fileLines > actual_.size()) return false;
+  std::string text = actual_[at].text;
+  for (std::size_t i = 1; i < line.fileLines; ++i) text.append("\n").append(actual_[at + i].text);
+  return text == line.text;
 }
 
 void ComparingSink::writeFields(std::span<const std::string_view> fields) {
   progress_.rows(1);
-  ++counts_.expected;
+  ExpectedLine line{.fields = {fields.begin(), fields.end()}, .number = ++counts_.expected};
+  for (const std::string_view field : fields) line.text.append(field).append(",");
+  line.fileLines += static_cast<std::size_t>(std::count(line.text.begin(), line.text.end(), '\n'));
   if (!present()) {
     ++counts_.missing;  // one finding for the whole file, not one per line
     return;
   }
-  expected_.clear();
-  for (const std::string_view field : fields) expected_.append(field).append(",");
-  const auto fileLines =
-      1 + static_cast<std::size_t>(std::count(expected_.begin(), expected_.end(), '\n'));
-  while (nextActual(fileLines)) {
-    // The communication rows these lines came from are gone after a purge.
-    if (purged_ && actual_ != expected_ && IsFirstPassTrm(actual_)) {
-      ++counts_.notRebuilt;
-      continue;
-    }
-    compare(fields);
-    return;
-  }
-  ++counts_.missing;
-  add("verify.missing-lines", "lines the file lacks",
-      {.line = counts_.expected,
-       .key = KeyOf(FormatOf(file_, fields[0]), fields),
-       .value = expected_});
+  expected_.push_back(std::move(line));
+  drain(false);
 }
 
-void ComparingSink::compare(std::span<const std::string_view> fields) {
-  if (actual_ == expected_) {
-    ++counts_.equal;
+void ComparingSink::drain(bool final) {
+  while (!expected_.empty() && step(final)) {
+  }
+}
+
+// Where the file has line further on within the window; actual_.size()
+// when it has not.
+std::size_t ComparingSink::foundAt(const ExpectedLine& line) {
+  std::size_t at = 1;
+  while (at < actual_.size() && !matchesAt(line, at)) ++at;
+  return at;
+}
+
+// Whether the export writes the file's next line further on.
+bool ComparingSink::comesLater(const FileLine& line) const {
+  return std::any_of(expected_.begin() + 1, expected_.end(), [&](const ExpectedLine& e) {
+    return e.fileLines == 1 && e.text == line.text;
+  });
+}
+
+// Decides the line at the front of either side; false to wait for more
+// lines of the export.
+bool ComparingSink::step(bool final) {
+  fill(kWindow);
+  const ExpectedLine& front = expected_.front();
+  if (actual_.empty()) {
+    missing(front);
+  } else if (matchesAt(front, 0)) {
+    equal(front);
+  } else if (const std::size_t at = foundAt(front); at < actual_.size()) {
+    for (std::size_t i = 0; i < at; ++i) extra();  // lines the export does not write
+    return true;
+  } else if (comesLater(actual_.front())) {
+    missing(front);
+  } else if (!final && expected_.size() < kWindow) {
+    return false;
+  } else {
+    different(front);
+  }
+  expected_.pop_front();
+  return true;
+}
+
+void ComparingSink::equal(const ExpectedLine& line) {
+  ++counts_.equal;
+  actual_.erase(actual_.begin(), actual_.begin() + static_cast<long>(line.fileLines));
+}
+
+void ComparingSink::missing(const ExpectedLine& line) {
+  ++counts_.missing;
+  const std::vector<std::string_view> fields(line.fields.begin(), line.fields.end());
+  add("verify.missing-lines", "lines the file lacks",
+      {.line = line.number, .key = KeyOf(FormatOf(file_, fields[0]), fields), .value = line.text});
+}
+
+// The line at the front of the file is one the export does not write. The
+// communication rows of the first pass's TRM lines are gone after a purge.
+void ComparingSink::extra() {
+  const FileLine line = std::move(actual_.front());
+  actual_.pop_front();
+  if (purged_ && IsFirstPassTrm(line.text)) {
+    ++counts_.notRebuilt;
     return;
   }
+  ++counts_.extra;
+  checkFieldCount(line);
+  const std::vector<std::string_view> split = SplitFields(line.text);
+  add("verify.extra-lines", "lines the export would not write",
+      {.line = line.number,
+       .key = KeyOf(FormatOf(file_, split.empty() ? "" : split[0]), split),
+       .value = line.text});
+}
+
+void ComparingSink::different(const ExpectedLine& line) {
   ++counts_.different;
-  const std::vector<std::string_view> actual = SplitFields(actual_);
+  const FileLine found{.text = joined(line.fileLines), .number = actual_.front().number};
+  actual_.erase(actual_.begin(),
+                actual_.begin() + static_cast<long>(std::min(line.fileLines, actual_.size())));
+  checkFieldCount(found);
+  const std::vector<std::string_view> actual = SplitFields(found.text);
   std::size_t i = 0;
-  while (i < fields.size() && i < actual.size() && fields[i] == actual[i]) ++i;
+  while (i < line.fields.size() && i < actual.size() && line.fields[i] == actual[i]) ++i;
+  const std::vector<std::string_view> fields(line.fields.begin(), line.fields.end());
   const LineFormat& format = FormatOf(file_, fields[0]);
   add("verify.different", "lines that differ",
-      {.line = lineStart_,
+      {.line = found.number,
        .key = KeyOf(format, fields),
        .column = i < format.fields.size() ? std::string(format.fields[i]) : "?",
        .value = i < fields.size() ? std::string(fields[i]) : "",
@@ -172,19 +256,26 @@ void ComparingSink::compare(std::span<const std::string_view> fields) {
        .effect = "field " + std::to_string(i + 1) + " differs first"});
 }
 
-void ComparingSink::finish() {
-  while (nextActual()) {
-    if (purged_ && IsFirstPassTrm(actual_)) {
-      ++counts_.notRebuilt;
-      continue;
-    }
-    ++counts_.extra;
-    const std::vector<std::string_view> split = SplitFields(actual_);
-    add("verify.extra-lines", "lines the export would not write",
-        {.line = lineStart_,
-         .key = KeyOf(FormatOf(file_, split.empty() ? "" : split[0]), split),
-         .value = actual_});
+// A line the export writes with a comma inside a value was counted by the
+// preflight; here only the file's own lines are held to the format.
+void ComparingSink::checkFieldCount(const FileLine& line) {
+  const auto fields = static_cast<std::size_t>(std::count(line.text.begin(), line.text.end(), ','));
+  const std::vector<std::string_view> split = SplitFields(line.text);
+  const LineFormat& format = FormatOf(file_, split.empty() ? "" : split[0]);
+  for (const LineFormat& f : FormatsOf(file_)) {
+    if (f.fields.size() == fields) return;
   }
+  add("verify.field-count", "lines whose field count is not the file's",
+      {.line = line.number,
+       .key = KeyOf(format, split),
+       .value = line.text,
+       .effect = std::to_string(fields) + " fields instead of " +
+                 std::to_string(format.fields.size())});
+}
+
+void ComparingSink::finish() {
+  drain(true);
+  for (fill(1); !actual_.empty(); fill(1)) extra();
 }
 
 std::string Summary(const ComparingSink& sink) {

@@ -1,5 +1,6 @@
 #include "db/cursor.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "db/diagnostics.h"
@@ -8,9 +9,13 @@
 namespace skarvik {
 namespace {
 
-// Wide enough for every text column of the old database; a longer value is
-// reported as cut.
-constexpr std::size_t kWideBytes = 8192;
+// A value four times as long as its field is shown whole; a longer one is
+// shown in part and known by the length the driver reports. The buffers
+// stay small because the SQLite ODBC driver 0.9998 pads every buffer with
+// NULs to its full size on every fetch (strncpy), which a few kilobytes per
+// column would make the slowest part of a run.
+constexpr std::size_t kWideFactor = 4;
+constexpr std::size_t kWideMinimum = 64;
 
 void SetStatementAttributes(SQLHSTMT stmt, Concurrency concurrency, bool unqualifiedNames) {
   if (concurrency == Concurrency::kNotSet) return;
@@ -71,12 +76,19 @@ void StatementCursor::bind(int number, char* field, std::size_t width) {
              static_cast<SQLLEN>(width), &bindIndicator_);
 }
 
-void StatementCursor::bindWide(std::size_t columnCount) {
-  // Sized once before binding: the driver keeps the addresses.
-  wide_.assign(columnCount, {});
+void StatementCursor::bindWide(std::span<const std::size_t> fieldWidths) {
+  // Sized once per cursor, before any binding: the driver keeps the
+  // addresses, and a lookup run for every terminal reuses them. Nothing is
+  // cleared: the length the driver reports says what a buffer holds.
+  const std::size_t columnCount = fieldWidths.size();
+  if (wide_.size() != columnCount) {
+    wide_.assign(columnCount, {});
+    for (std::size_t i = 0; i < columnCount; ++i) {
+      wide_[i].bytes.resize(std::max(kWideFactor * fieldWidths[i], kWideMinimum));
+    }
+  }
   for (std::size_t i = 0; i < columnCount; ++i) {
     WideColumn& column = wide_[i];
-    column.bytes.assign(kWideBytes, '\0');
     SQLBindCol(stmt_.get(), static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR, column.bytes.data(),
                static_cast<SQLLEN>(column.bytes.size()), &column.length);
   }

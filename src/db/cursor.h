@@ -18,6 +18,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,7 +62,7 @@ class StatementCursor {
   // instead of its field, so that a value longer than the field is seen
   // whole. After each fetch takeWide() fills the field with what the
   // driver would have put there and hands over the whole value.
-  void bindWide(std::size_t columnCount);
+  void bindWide(std::span<const std::size_t> fieldWidths);
   RawField takeWide(int number, const char* column, char* field, std::size_t width);
 
  private:
@@ -123,7 +124,9 @@ class Cursor {
     }
     observer_ = core_.observer();
     if (observer_ != nullptr) {
-      core_.bindWide(query_.columns.size());
+      std::vector<std::size_t> widths;
+      for (const Column<Record>& column : query_.columns) widths.push_back(column.width);
+      core_.bindWide(widths);
       observer_->opened(query_.cursor, key);
       return;
     }

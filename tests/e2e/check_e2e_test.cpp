@@ -242,6 +242,21 @@ TEST_P(CheckRun, VerifyFindsWhatChangedSinceTheRun) {
          m.db().insert({"Vks401Zls", {{"ZlsTrm", "T2"}, {"ZlsLes", "1"}}});
        },
        "3 equal, 0 different, 1 missing, 0 extra", 1},
+      // A line dropped or added in the middle costs that line alone.
+      {"middle line dropped",
+       [](Migration& m) {
+         std::string d = m.tree().workFile("Device.dat");
+         d.erase(d.find("LESINT"), d.find("TRM,T2") - d.find("LESINT"));
+         WriteFile(m.tree().workDir() / "Device.dat", d);
+       },
+       "2 equal, 0 different, 1 missing, 0 extra", 1},
+      {"middle line added",
+       [](Migration& m) {
+         std::string d = m.tree().workFile("Device.dat");
+         d.insert(d.find("LESINT"), "LESEXT,T1,9,,,,,2,1,,,,VKImport,\r\n");
+         WriteFile(m.tree().workDir() / "Device.dat", d);
+       },
+       "3 equal, 0 different, 0 missing, 1 extra", 1},
       {"file missing", [](Migration& m) { fs::remove(m.tree().workDir() / "Device.dat"); },
        "missing", 1},
   };
