@@ -56,20 +56,33 @@ std::string KeyOfRow(std::span<const RawField> fields) {
 
 }  // namespace
 
+// The names are compared once per column; after that the column's name,
+// a query's own constant, finds its rule by address.
+const Hazards::ColumnRule& Hazards::ruleFor(CursorKind kind, const RawField& field) {
+  const auto [at, added] = rules_.try_emplace(field.column);
+  if (added) {
+    at->second = {.written = !Contains(kNeverWritten, field.column),
+                  .kept = Contains(kKeptThirty, field.column) ? kThirty : field.width - 1,
+                  .lookupKey = IsLookupKey(kind, field.column)};
+  }
+  return at->second;
+}
+
 void Hazards::rowFetched(CursorKind kind, std::span<const RawField> fields,
                          std::string_view lookupKey) {
   for (const RawField& field : fields) {
-    if (!Contains(kNeverWritten, field.column)) checkRawField(kind, field, fields, lookupKey);
+    const ColumnRule& rule = ruleFor(kind, field);
+    if (rule.written) checkRawField(rule, field, fields, lookupKey);
   }
 }
 
 // Most values hold no hazard: nothing is built for them.
-void Hazards::checkRawField(CursorKind kind, const RawField& field, std::span<const RawField> row,
-                            std::string_view lookupKey) {
+void Hazards::checkRawField(const ColumnRule& rule, const RawField& field,
+                            std::span<const RawField> row, std::string_view lookupKey) {
   const std::string_view trimmed = WithoutTrailingBlanks(field.value);
   const std::size_t nul = trimmed.find('\0');
   const std::string_view text = trimmed.substr(0, nul);
-  const std::size_t kept = Contains(kKeptThirty, field.column) ? kThirty : field.width - 1;
+  const std::size_t kept = rule.kept;
   auto wait = [&](const char* id, Severity severity, const char* what, std::string effect) {
     pending_.push_back({id,
                         severity,
@@ -91,7 +104,7 @@ void Hazards::checkRawField(CursorKind kind, const RawField& field, std::span<co
   // A key is looked up whether or not its row becomes a line; on a database
   // that compares blanks exactly it is why the row has no line.
   const std::string_view stored = field.value.substr(0, field.value.find('\0'));
-  if (IsLookupKey(kind, field.column) && !text.empty() && stored.size() > text.size()) {
+  if (rule.lookupKey && !text.empty() && stored.size() > text.size()) {
     findings_.add("hazard.key-blanks", Severity::kWarning,
                   "key ending in blanks or tabs: " + std::string(field.column), field.column,
                   {.key = std::string(text),

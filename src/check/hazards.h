@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "check/finding_list.h"
@@ -39,13 +40,20 @@ class Hazards {
     std::string title;
     Example example;
   };
-  void checkRawField(CursorKind kind, const RawField& field, std::span<const RawField> row,
+  struct ColumnRule {
+    bool written;      // the stored value reaches a file
+    std::size_t kept;  // characters of it the file keeps
+    bool lookupKey;    // the value is the key of a later lookup
+  };
+  const ColumnRule& ruleFor(CursorKind kind, const RawField& field);
+  void checkRawField(const ColumnRule& rule, const RawField& field, std::span<const RawField> row,
                      std::string_view lookupKey);
   void checkWrittenFields(std::string_view file, long line,
                           std::span<const std::string_view> fields);
 
   FindingList& findings_;
   std::vector<Pending> pending_;
+  std::unordered_map<const char*, ColumnRule> rules_;
 };
 
 }  // namespace skarvik::check
