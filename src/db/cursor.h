@@ -54,8 +54,6 @@ class StatementCursor {
   Fetch fetchRow();
   void close() { stmt_.reset(); }
 
-  bool isOpen() const { return static_cast<bool>(stmt_); }
-  std::string_view stmtText() const { return stmtText_; }
   CursorObserver* observer() const { return session_.cursorObserver(); }
 
   // For an observer: binds a column into a wide buffer of the cursor's own
@@ -107,8 +105,6 @@ class Cursor {
     }
     return found;
   }
-
-  std::string_view stmtText() const { return core_.stmtText(); }
 
  private:
   static std::string SelectTextOf(const Query<Record>& query) {
