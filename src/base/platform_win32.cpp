@@ -10,18 +10,11 @@
 #include <fcntl.h>
 #include <io.h>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <cstdio>
 #include <string>
 
 #include "base/platform.h"
+#include "base/windows_api.h"
 
 namespace skarvik {
 
