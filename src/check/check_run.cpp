@@ -56,9 +56,14 @@ Section SourceSection(Session& session, const CheckOptions& options) {
   return section;
 }
 
+// Whether a run with these settings empties the communication table.
+bool RunPurges(const Session& session) {
+  return !session.specialSource() && PurgesCommunicationTable(session.dbSystem().view());
+}
+
 Section PurgeSection(Session& session) {
   Section section{.id = "purge", .title = "The purge"};
-  if (session.specialSource() || !PurgesCommunicationTable(session.dbSystem().view())) {
+  if (!RunPurges(session)) {
     section.facts.push_back({"purge", std::string("none: the run deletes nothing")});
     return section;
   }
@@ -102,9 +107,7 @@ void AddSections(Session& session, const CheckOptions& options, const FailureLin
   report.sections.push_back(SourceSection(session, options));
   const auto examples = static_cast<std::size_t>(options.examples);
   if (options.command == CheckOptions::Command::kVerify) {
-    const bool purged =
-        !session.specialSource() && PurgesCommunicationTable(session.dbSystem().view());
-    report.sections.push_back(RunVerify(session, examples, purged, progress));
+    report.sections.push_back(RunVerify(session, examples, RunPurges(session), progress));
     progress.finish();
     return;
   }

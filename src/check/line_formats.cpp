@@ -71,4 +71,8 @@ std::string KeyOf(const LineFormat& format, std::span<const std::string_view> fi
   return key;
 }
 
+std::string KeyOfLine(std::string_view file, std::span<const std::string_view> fields) {
+  return KeyOf(FormatOf(file, fields.empty() ? "" : fields[0]), fields);
+}
+
 }  // namespace skarvik::check

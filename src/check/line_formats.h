@@ -27,6 +27,9 @@ const LineFormat& FormatOf(std::string_view file, std::string_view firstField);
 // "T1" or "T1, 3": the record's key fields joined.
 std::string KeyOf(const LineFormat& format, std::span<const std::string_view> fields);
 
+// The key of a line of file, its format judged by its own first field.
+std::string KeyOfLine(std::string_view file, std::span<const std::string_view> fields);
+
 // The five files in the order the run writes them.
 inline constexpr std::string_view kFiles[] = {"Device.dat", "SldKopf.dat", "SldPos.dat",
                                               "TstKopf.dat", "TstPos.dat"};

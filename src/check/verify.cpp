@@ -122,9 +122,7 @@ bool ComparingSink::readLine() {
     const FileLine& line = actual_.back();
     const std::vector<std::string_view> split = SplitFields(line.text);
     add("verify.line-end", "lines not ended by CR LF",
-        {.line = line.number,
-         .key = KeyOf(FormatOf(file_, split.empty() ? "" : split[0]), split),
-         .value = line.text});
+        {.line = line.number, .key = KeyOfLine(file_, split), .value = line.text});
   }
   return true;
 }
@@ -215,7 +213,7 @@ void ComparingSink::missing(const ExpectedLine& line) {
   ++counts_.missing;
   const std::vector<std::string_view> fields(line.fields.begin(), line.fields.end());
   add("verify.missing-lines", "lines the file lacks",
-      {.line = line.number, .key = KeyOf(FormatOf(file_, fields[0]), fields), .value = line.text});
+      {.line = line.number, .key = KeyOfLine(file_, fields), .value = line.text});
 }
 
 // The line at the front of the file is one the export does not write. The
@@ -231,9 +229,7 @@ void ComparingSink::extra() {
   checkFieldCount(line);
   const std::vector<std::string_view> split = SplitFields(line.text);
   add("verify.extra-lines", "lines the export would not write",
-      {.line = line.number,
-       .key = KeyOf(FormatOf(file_, split.empty() ? "" : split[0]), split),
-       .value = line.text});
+      {.line = line.number, .key = KeyOfLine(file_, split), .value = line.text});
 }
 
 void ComparingSink::different(const ExpectedLine& line) {
@@ -269,8 +265,8 @@ void ComparingSink::checkFieldCount(const FileLine& line) {
       {.line = line.number,
        .key = KeyOf(format, split),
        .value = line.text,
-       .effect = std::to_string(fields) + " fields instead of " +
-                 std::to_string(format.fields.size())});
+       .effect =
+           std::to_string(fields) + " fields instead of " + std::to_string(format.fields.size())});
 }
 
 void ComparingSink::finish() {

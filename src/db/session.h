@@ -67,7 +67,7 @@ class Session {
   SQLHDBC hDbc() const { return dbc_.get(); }
   bool specialSource() const { return specialSource_; }
   bool unqualifiedNames() const { return unqualifiedNames_; }
-  Text<41>& dbSystem() { return dbSystem_; }
+  const Text<41>& dbSystem() const { return dbSystem_; }
 
   LogSink& log() { return log_; }
   // Writes the two failure lines of a query to the run log and counts them.
