@@ -9,11 +9,14 @@
 #include "check/database_facts.h"
 #include "check/driver_fitness.h"
 #include "check/environment.h"
+#include "check/finding_kinds.h"
 #include "check/forecast.h"
 #include "check/json_report.h"
 #include "check/text_report.h"
 #include "check/verify.h"
-#include "run/login.h"
+#include "db/sql_text.h"
+#include "site/login.h"
+#include "skarvik_version.h"
 
 namespace skarvik::check {
 namespace {
@@ -51,29 +54,21 @@ Section SourceSection(Session& session, const CheckOptions& options) {
   fact("database version", InfoText(session, SQL_DBMS_VER));
   fact("login", LoginName(session.specialSource()));
   fact("DB_SYSTEM", std::string(session.dbSystem().view()));
-  fact("program", "skarvik-check " SKARVIK_VERSION);
+  fact("program", std::string("skarvik-check ") + kSkarvikVersion);
   fact("time", LocalTime());
   return section;
 }
 
-// Whether a run with these settings empties the communication table.
-bool RunPurges(const Session& session) {
-  return !session.specialSource() && PurgesCommunicationTable(session.dbSystem().view());
-}
-
 Section PurgeSection(Session& session) {
   Section section{.id = "purge", .title = "The purge"};
-  if (!RunPurges(session)) {
+  if (!PurgesCommunicationTable(session)) {
     section.facts.push_back({"purge", std::string("none: the run deletes nothing")});
     return section;
   }
-  const std::optional<std::int64_t> rows = CountRows(session, "Vks1140Com");
-  section.findings.push_back(
-      {.id = "purge.communication-table",
-       .severity = Severity::kBlocker,
-       .title = "DB_SYSTEM makes the run delete every row of VKSYSTEM.Vks1140Com after the "
-                "device export; this cannot be undone",
-       .count = rows.value_or(0)});
+  const std::string_view table = TableRead(CursorKind::kComParm);
+  Finding purge = MakeFinding(FindingId::kPurge, {{"table", TableName(table, false)}});
+  purge.count = CountRows(session, table).value_or(0);
+  section.findings.push_back(std::move(purge));
   return section;
 }
 
@@ -84,11 +79,10 @@ Section ConnectionFailed(const Session& session, Session::Connect outcome) {
     detail = std::string(session.connectDiag().sqlState.c_str()) + " " +
              session.connectDiag().message.c_str();
   }
-  section.findings.push_back({.id = "source.connection",
-                              .severity = Severity::kBlocker,
-                              .title = "the connection failed",
-                              .count = 1,
-                              .examples = {{.effect = detail}}});
+  Finding failed = MakeFinding(FindingId::kConnection);
+  failed.count = 1;
+  failed.examples.push_back({.effect = detail});
+  section.findings.push_back(std::move(failed));
   return section;
 }
 
@@ -107,7 +101,8 @@ void AddSections(Session& session, const CheckOptions& options, const FailureLin
   report.sections.push_back(SourceSection(session, options));
   const auto examples = static_cast<std::size_t>(options.examples);
   if (options.command == CheckOptions::Command::kVerify) {
-    report.sections.push_back(RunVerify(session, examples, RunPurges(session), progress));
+    report.sections.push_back(
+        RunVerify(session, examples, PurgesCommunicationTable(session), progress));
     progress.finish();
     return;
   }
@@ -127,10 +122,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& /*err
       .command = options.command == CheckOptions::Command::kVerify ? "verify" : "preflight",
       .dataSource = options.dataSource};
   std::string name = options.dataSource;
-  Text<41> upper;
-  upper.assign(name);
-  StrUpper(upper.data());
-  report.sections.push_back(EnvironmentSection(upper == kSpecialDataSource));
+  report.sections.push_back(EnvironmentSection(IsSpecialDataSource(name)));
 
   FailureLines log;
   Session session(log);
@@ -139,7 +131,7 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& /*err
   if (outcome != Session::Connect::kConnected) {
     report.sections.push_back(ConnectionFailed(session, outcome));
     Render(report, options, out);
-    return kExitCannotRun;
+    return kCheckCannotRun;
   }
   AddSections(session, options, log, report);
   session.SQL_CloseConnection();

@@ -9,8 +9,7 @@
 
 namespace skarvik::check {
 
-// The exit code: 0, 1 for findings at or above the --fail-on level, 2 when
-// the check could not run.
+// The exit code: a CheckExit.
 int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace skarvik::check

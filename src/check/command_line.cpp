@@ -5,6 +5,8 @@
 #include <iterator>
 #include <vector>
 
+#include "skarvik_version.h"
+
 namespace skarvik::check {
 
 namespace {
@@ -122,7 +124,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
                                    std::ostream& err) {
   CLI::App app{kDescription, kProgram};
   app.footer(kExitStatus);
-  app.set_version_flag("--version", std::string(kProgram) + " " + SKARVIK_VERSION);
+  app.set_version_flag("--version", std::string(kProgram) + " " + kSkarvikVersion);
   app.require_subcommand(1);
   CheckOptions options;
   Words words;
@@ -136,7 +138,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error, out, err);
-    return {.exitCode = code == 0 ? 0 : kExitCannotRun};
+    return {.exitCode = code == 0 ? kCheckPassed : kCheckCannotRun};
   }
   options.format = ValueOf(kFormats, words.format);
   options.failOn = ValueOf(kFailOnLevels, words.failOn);

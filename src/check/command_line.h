@@ -6,9 +6,9 @@
 //   skarvik-check verify <Odbc-Quelle> [the same options]
 //
 // Parsing never exits the program itself: it hands back either the options
-// or the exit code to end with at once (0 after --help or --version, whose
-// text went to out; 2 after a wrong command line, whose message went to
-// err), so that main decides and a test can look at both.
+// or the exit code to end with at once (kCheckPassed after --help or
+// --version, whose text went to out; kCheckCannotRun after a wrong command
+// line, whose message went to err), so that main decides and a test can look at both.
 #pragma once
 
 #include <optional>
@@ -18,10 +18,6 @@
 #include "check/report.h"
 
 namespace skarvik::check {
-
-// The exit code of a check that could not run: a wrong command line, no
-// usable settings, no connection.
-inline constexpr int kExitCannotRun = 2;
 
 struct CheckOptions {
   enum class Command { kPreflight, kVerify };

@@ -1,20 +1,38 @@
 #include "check/database_facts.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
+#include "db/cursor.h"
 #include "db/odbc_handle.h"
+#include "db/sql_text.h"
+#include "export/export_plan.h"
 
 namespace skarvik::check {
-namespace {
 
-constexpr std::string_view kTables[] = {"Vks1140Trm",  "Vks1140Com",  "Vks401Zls",    "Vks114Tsm",
-                                        "O2101SalTab", "G2101SalLst", "O2100TastTab", "O2108Tta"};
+std::string_view TableRead(CursorKind kind) {
+  for (const PlannedFile& file : ExportPlan()) {
+    for (const PlannedQuery& query : file.queries) {
+      if (const QueryFacts facts = query.facts(); facts.cursor == kind) return facts.table;
+    }
+  }
+  return {};
+}
 
-}  // namespace
-
-std::span<const std::string_view> TablesRead(const Session& session) {
-  return std::span(kTables).first(session.specialSource() ? 3 : std::size(kTables));
+std::vector<std::string_view> TablesRead(const Session& session) {
+  std::vector<std::string_view> tables;
+  for (const PlannedFile& file : ExportPlan()) {
+    if (!WrittenOn(file, session)) continue;
+    for (const PlannedQuery& query : file.queries) {
+      const QueryFacts facts = query.facts();
+      if (RunsOn(facts.cursor, session) &&
+          std::find(tables.begin(), tables.end(), facts.table) == tables.end()) {
+        tables.push_back(facts.table);
+      }
+    }
+  }
+  return tables;
 }
 
 void AddTableCounts(Session& session, Section& section) {
@@ -39,12 +57,8 @@ std::string InfoText(Session& session, SQLUSMALLINT infoType) {
   return text.data();
 }
 
-std::string TableName(const Session& session, std::string_view table) {
-  return (session.unqualifiedNames() ? "" : "VKSYSTEM.") + std::string(table);
-}
-
 std::optional<std::int64_t> CountRows(Session& session, std::string_view table) {
-  std::string sql = "SELECT COUNT(*) FROM " + TableName(session, table);
+  std::string sql = "SELECT COUNT(*) FROM " + TableName(table, session.unqualifiedNames());
   StmtHandle stmt;
   if (!SQL_SUCCEEDED(stmt.allocate(session.hDbc()))) return std::nullopt;
   std::array<char, 32> count{};

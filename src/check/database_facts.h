@@ -1,15 +1,17 @@
 // What skarvik-check asks the database and its driver directly, beside the
 // export's own queries: the driver's and the database's names and versions,
-// and the number of rows of a table.
+// and the number of rows of a table. The tables themselves are those of the
+// export plan's queries.
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "check/report.h"
+#include "db/cursor_policy.h"
 #include "db/session.h"
 
 namespace skarvik::check {
@@ -21,12 +23,12 @@ std::string InfoText(Session& session, SQLUSMALLINT infoType);
 // names its tables; nothing when the query failed.
 std::optional<std::int64_t> CountRows(Session& session, std::string_view table);
 
-// The table's name as the session's SQL texts write it.
-std::string TableName(const Session& session, std::string_view table);
+// The table the queries of kind read.
+std::string_view TableRead(CursorKind kind);
 
-// The tables the run reads on this session: all eight, or the three of the
-// special data source.
-std::span<const std::string_view> TablesRead(const Session& session);
+// The tables the run reads on this session, in the order the plan first
+// reads them.
+std::vector<std::string_view> TablesRead(const Session& session);
 
 // "rows in Vks1140Trm" and so on, one fact per table read.
 void AddTableCounts(Session& session, Section& section);

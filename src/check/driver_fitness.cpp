@@ -2,29 +2,36 @@
 
 #include <array>
 #include <functional>
+#include <set>
 
 #include "base/text_stream.h"
-#include "check/database_facts.h"
+#include "check/finding_kinds.h"
 #include "db/cursor.h"
 #include "db/diagnostics.h"
-#include "export/balance_export.h"
-#include "export/communication_parameters.h"
-#include "export/key_export.h"
+#include "db/sql_text.h"
+#include "export/export_plan.h"
 #include "export/reader_lines.h"
-#include "export/terminal_assignment.h"
 #include "export/terminal_lines.h"
 
 namespace skarvik::check {
 namespace {
 
-Finding Check(std::string id, std::string title, bool passed, std::string detail = "") {
-  Finding finding{.id = std::move(id),
-                  .severity = passed ? Severity::kInfo : Severity::kBlocker,
-                  .title = std::move(title),
-                  .count = passed ? 0 : 1,
-                  .passed = passed};
+using enum FindingId;
+
+// A check that passes or fails; a failure blocks the run.
+Finding Check(Finding finding, bool passed, std::string detail = "") {
+  finding.count = passed ? 0 : 1;
+  finding.passed = passed;
   if (!detail.empty()) finding.examples.push_back({.effect = std::move(detail)});
   return finding;
+}
+
+Finding Check(FindingId which, bool passed, std::string detail = "") {
+  return Check(MakeFinding(which), passed, std::move(detail));
+}
+
+std::string NameOf(const Session& session, const QueryFacts& query) {
+  return TableName(query.table, session.unqualifiedNames());
 }
 
 std::string StatementState(SQLHSTMT stmt) {
@@ -43,34 +50,31 @@ bool Execute(StmtHandle& stmt, Session& session, std::string sql) {
 
 // The reader cursor runs while the terminal cursor still has rows.
 Finding SecondStatement(Session& session) {
-  const char* title = "a second statement runs while the first still has rows";
   StmtHandle first;
-  if (!Execute(first, session, "SELECT TrmNam FROM " + TableName(session, "Vks1140Trm"))) {
-    return Check("driver.second-statement", title, false, StatementError(first.get()));
+  const std::string terminals = std::string(kTerminalQuery.columns.front().name) + " FROM " +
+                                NameOf(session, FactsOf(kTerminalQuery));
+  if (!Execute(first, session, "SELECT " + terminals)) {
+    return Check(kSecondStatement, false, StatementError(first.get()));
   }
   if (SQLFetch(first.get()) == SQL_NO_DATA) {
-    Finding untested = Check("driver.second-statement", title, true,
-                             "not tried: the terminal table has no rows, so nothing nests");
-    return untested;
+    return Check(kSecondStatement, true,
+                 "not tried: the terminal table has no rows, so nothing nests");
   }
   StmtHandle second;
   const bool ran =
-      Execute(second, session, "SELECT COUNT(*) FROM " + TableName(session, "Vks401Zls")) &&
+      Execute(second, session, "SELECT COUNT(*) FROM " + NameOf(session, FactsOf(kReaderQuery))) &&
       SQL_SUCCEEDED(SQLFetch(second.get()));
-  return Check("driver.second-statement", title, ran, ran ? "" : StatementError(second.get()));
+  return Check(kSecondStatement, ran, ran ? "" : StatementError(second.get()));
 }
 
 // The export asks for a forward-only cursor and a concurrency, and runs on
 // whatever the driver gives instead.
-Finding CursorAttributes(Session& session) {
+Finding CursorChoice(Session& session) {
   StmtHandle stmt;
   stmt.allocate(session.hDbc());
-  const SQLULEN concurrency = session.unqualifiedNames() ? SQL_CONCUR_READ_ONLY : SQL_CONCUR_LOCK;
-  const SQLRETURN scrolling =
-      SQLSetStmtAttr(stmt.get(), SQL_ATTR_CURSOR_SCROLLABLE,
-                     reinterpret_cast<SQLPOINTER>(SQL_NONSCROLLABLE), SQL_IS_INTEGER);
-  const SQLRETURN concurrent = SQLSetStmtAttr(
-      stmt.get(), SQL_ATTR_CONCURRENCY, reinterpret_cast<SQLPOINTER>(concurrency), SQL_IS_INTEGER);
+  const CursorAttributes asked = SetCursorAttributes(stmt.get(), kTerminalQuery.cursor, session);
+  const SQLRETURN scrolling = asked.scrolling;
+  const SQLRETURN concurrent = asked.concurrency;
   std::string detail = "accepted as asked";
   if (scrolling == SQL_SUCCESS_WITH_INFO || concurrent == SQL_SUCCESS_WITH_INFO) {
     detail = "changed by the driver (" + StatementState(stmt.get()) +
@@ -79,66 +83,59 @@ Finding CursorAttributes(Session& session) {
     detail = "refused (" + StatementState(stmt.get()) +
              "), which is fine: the export then runs on the driver's default cursor";
   }
-  return Check("driver.cursor-attributes", "the cursor the export asks for", true, detail);
+  return Check(kCursorAttributes, true, detail);
 }
 
 // A client character set that converts would turn every umlaut into two
 // bytes, or refuse it.
 Finding CharacterSet(Session& session) {
-  const char* title = "an ISO-8859-1 byte comes back as the same single byte";
   StmtHandle stmt;
   if (!Execute(stmt, session, "SELECT '\xE4'")) {
-    return Check("driver.character-set", title, false, StatementError(stmt.get()));
+    return Check(kCharacterSet, false, StatementError(stmt.get()));
   }
   std::array<char, 16> value{};
   SQLLEN length = 0;
   SQLBindCol(stmt.get(), 1, SQL_C_CHAR, value.data(), static_cast<SQLLEN>(value.size()), &length);
   if (!SQL_SUCCEEDED(SQLFetch(stmt.get()))) {
-    return Check("driver.character-set", title, false, StatementError(stmt.get()));
+    return Check(kCharacterSet, false, StatementError(stmt.get()));
   }
   const std::string_view got(value.data(), ::strnlen(value.data(), value.size() - 1));
   const bool same = got == "\xE4";
   return Check(
-      "driver.character-set", title, same,
+      kCharacterSet, same,
       same ? "" : "0xE4 came back as \"" + std::string(got) + "\": the data source converts");
 }
 
-// Whether table answers the export's own SQL text for query; a failure
-// shows the line the run log would get.
-template <class Record>
-Finding Answers(Session& session, const Query<Record>& query, std::string_view table,
+// Whether the table of query answers the export's own SQL text; a failure
+// shows the line the run log would get. A table read by a second query (the
+// lookup of a table's terminal type) is checked for that one too.
+Finding Answers(Session& session, const PlannedQuery& query, bool tableSeen,
                 const std::vector<std::string>& log) {
+  const QueryFacts facts = query.facts();
   const int failuresBefore = session.queryFailures();
   const std::size_t linesBefore = log.size();
-  Cursor<Record>(session, query).first("");
+  query.tryOnce(session);
   const bool passed = session.queryFailures() == failuresBefore;
-  return Check(
-      "driver.table." + std::string(table),
-      TableName(session, table) + " answers " + std::string(PolicyFor(query.cursor).openTag),
-      passed, passed || log.size() <= linesBefore ? "" : log[linesBefore]);
+  const Finding kind = MakeFinding(tableSeen ? kAssignmentAnswers : kTableAnswers,
+                                   {{"table", facts.table},
+                                    {"name", NameOf(session, facts)},
+                                    {"tag", PolicyFor(facts.cursor).openTag}});
+  return Check(kind, passed, passed || log.size() <= linesBefore ? "" : log[linesBefore]);
 }
 
-Finding AssignmentAnswers(Session& session, const std::vector<std::string>& log) {
-  const int failuresBefore = session.queryFailures();
-  const std::size_t linesBefore = log.size();
-  SQL_GetTerm(session, "", AssignedBy::kTsmSal);
-  const bool passed = session.queryFailures() == failuresBefore;
-  return Check("driver.table.Vks114Tsm.assignment", "VKSYSTEM.Vks114Tsm answers SQL_GetTerm",
-               passed, passed || log.size() <= linesBefore ? "" : log[linesBefore]);
-}
-
+// Each query of the plan that runs on this session, once.
 void AddTableChecks(Session& session, const std::vector<std::string>& log, Section& section) {
-  auto& f = section.findings;
-  f.push_back(Answers(session, kTerminalQuery, "Vks1140Trm", log));
-  f.push_back(Answers(session, kCommunicationQuery, "Vks1140Com", log));
-  f.push_back(Answers(session, kReaderQuery, "Vks401Zls", log));
-  if (session.specialSource()) return;
-  f.push_back(Answers(session, kTypeTableQuery, "Vks114Tsm", log));
-  f.push_back(AssignmentAnswers(session, log));
-  f.push_back(Answers(session, kBalanceTables.headers, "O2101SalTab", log));
-  f.push_back(Answers(session, kBalanceTables.positions, "G2101SalLst", log));
-  f.push_back(Answers(session, kKeyTables.headers, "O2100TastTab", log));
-  f.push_back(Answers(session, kKeyTables.positions, "O2108Tta", log));
+  std::set<CursorKind> cursors;
+  std::set<std::string_view> tables;
+  for (const PlannedFile& file : ExportPlan()) {
+    if (!WrittenOn(file, session)) continue;
+    for (const PlannedQuery& query : file.queries) {
+      const QueryFacts facts = query.facts();
+      if (!RunsOn(facts.cursor, session) || !cursors.insert(facts.cursor).second) continue;
+      const bool tableSeen = !tables.insert(facts.table).second;
+      section.findings.push_back(Answers(session, query, tableSeen, log));
+    }
+  }
 }
 
 }  // namespace
@@ -146,7 +143,7 @@ void AddTableChecks(Session& session, const std::vector<std::string>& log, Secti
 Section DriverSection(Session& session, const std::vector<std::string>& failureLines) {
   Section section{.id = "driver", .title = "Driver fitness"};
   section.findings.push_back(SecondStatement(session));
-  section.findings.push_back(CursorAttributes(session));
+  section.findings.push_back(CursorChoice(session));
   section.findings.push_back(CharacterSet(session));
   AddTableChecks(session, failureLines, section);
   return section;

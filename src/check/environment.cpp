@@ -4,18 +4,25 @@
 #include <fstream>
 #include <string>
 
-#include "base/platform.h"
-#include "check/line_formats.h"
-#include "run/run_log.h"
+#include "check/finding_kinds.h"
+#include "export/export_plan.h"
 #include "settings/hex.h"
 #include "settings/ini_lookup.h"
+#include "settings/value_cipher.h"
+#include "site/paths.h"
 
 namespace skarvik::check {
 namespace {
 
 namespace fs = std::filesystem;
+using enum FindingId;
 
-constexpr std::size_t kBlockDigits = 16;
+// A finding of kind for the settings key, found once.
+Finding Once(FindingId which, std::string_view key) {
+  Finding finding = MakeFinding(which, {{"key", key}, {"digits", std::to_string(kBlockDigits)}});
+  finding.count = 1;
+  return finding;
+}
 
 // Whether a file can be created in directory: tried, not guessed from
 // permission bits, which say nothing to a root user or a network share.
@@ -31,19 +38,15 @@ bool CanWriteIn(const fs::path& directory) {
   return written;
 }
 
-// One key of the settings file as the run's lookup finds it.
-void CheckSetting(Section& section, const char* key, Severity whenMissing) {
+// One key of the settings file as the run's lookup finds it; a key the
+// login needs is a finding when it is missing.
+void CheckSetting(Section& section, const char* key, bool needed) {
   const IniEntry entry = FindIniEntry("", key, 0, kSettingsFile);
   const bool found = !entry.iniKey.empty() || !entry.iniSection.empty() || entry.iniNumber != 0 ||
                      !entry.iniValue.empty();
   if (!found) {
     section.facts.push_back({key, std::string("not found: the value is empty")});
-    if (whenMissing != Severity::kInfo) {
-      section.findings.push_back({.id = std::string("environment.missing-") + key,
-                                  .severity = whenMissing,
-                                  .title = std::string(key) + " not found in the settings file",
-                                  .count = 1});
-    }
+    if (needed) section.findings.push_back(Once(kMissingSetting, key));
     return;
   }
   const std::string_view value = entry.iniValue.view();
@@ -51,19 +54,10 @@ void CheckSetting(Section& section, const char* key, Severity whenMissing) {
   std::string fact = wellFormed ? "found, enciphered" : "found, NOT a well-formed enciphered value";
   if (entry.iniKey.view() != key) {
     fact += std::string(", answered by the entry for key \"") + entry.iniKey.c_str() + "\"";
-    section.findings.push_back({.id = std::string("environment.answered-by-other-") + key,
-                                .severity = Severity::kWarning,
-                                .title = std::string(key) +
-                                         " is answered by another entry (number 0 or an empty "
-                                         "section answers every lookup)",
-                                .count = 1});
+    section.findings.push_back(Once(kSettingAnsweredByOther, key));
   }
   if (!wellFormed) {
-    section.findings.push_back({.id = std::string("environment.malformed-") + key,
-                                .severity = Severity::kError,
-                                .title = std::string(key) + " is not upper-case hexadecimal in "
-                                                            "blocks of 16 digits",
-                                .count = 1});
+    section.findings.push_back(Once(kMalformedSetting, key));
   }
   section.facts.push_back({key, fact});
 }
@@ -74,15 +68,12 @@ void CheckSettings(Section& section, bool specialSource) {
       {"settings file", std::string(kSettingsFile) + (present ? " found" : " missing")});
   if (specialSource) return;
   if (!present) {
-    section.findings.push_back({.id = "environment.no-settings-file",
-                                .severity = Severity::kBlocker,
-                                .title = "no settings file: the run logs in with an empty login",
-                                .count = 1});
+    section.findings.push_back(Once(kNoSettingsFile, ""));
     return;
   }
-  CheckSetting(section, "LOGIN", Severity::kError);
-  CheckSetting(section, "PASS", Severity::kError);
-  CheckSetting(section, "DB_SYSTEM", Severity::kInfo);
+  CheckSetting(section, "LOGIN", true);
+  CheckSetting(section, "PASS", true);
+  CheckSetting(section, "DB_SYSTEM", false);
 }
 
 void CheckDirectories(Section& section) {
@@ -92,20 +83,12 @@ void CheckDirectories(Section& section) {
       {"log directory",
        log.generic_string() + (logWritable ? " writable" : " missing or read-only")});
   if (!logWritable) {
-    section.findings.push_back({.id = "environment.no-log",
-                                .severity = Severity::kWarning,
-                                .title = "the log directory is missing or read-only: the run "
-                                         "writes no log at all",
-                                .count = 1});
+    section.findings.push_back(Once(kNoLog, ""));
   }
   const bool workWritable = CanWriteIn(".");
   section.facts.push_back({"working directory", workWritable ? "writable" : "NOT writable"});
   if (!workWritable) {
-    section.findings.push_back({.id = "environment.work-dir-read-only",
-                                .severity = Severity::kBlocker,
-                                .title = "the working directory is not writable: no file can "
-                                         "be written",
-                                .count = 1});
+    section.findings.push_back(Once(kWorkDirReadOnly, ""));
   }
 }
 
@@ -116,10 +99,10 @@ Section EnvironmentSection(bool specialSource) {
   CheckSettings(section, specialSource);
   CheckDirectories(section);
   std::string replaced;
-  for (const std::string_view file : kFiles) {
-    if (!fs::exists(fs::path(file))) continue;
+  for (const PlannedFile& file : ExportPlan()) {
+    if (!fs::exists(fs::path(file.name))) continue;
     if (!replaced.empty()) replaced += ", ";
-    replaced += file;
+    replaced += file.name;
   }
   section.facts.push_back({"files replaced", replaced.empty() ? "none" : replaced});
   return section;

@@ -4,24 +4,23 @@
 
 namespace skarvik::check {
 
-Finding& FindingList::entry(const std::string& id, Severity severity, const std::string& title,
-                            const std::string& column) {
-  const auto [at, added] = index_.try_emplace({id, column}, findings_.size());
-  if (added) findings_.push_back({.id = id, .severity = severity, .title = title});
+Finding& FindingList::entry(const Finding& kind, const std::string& column) {
+  const auto [at, added] = index_.try_emplace({kind.id, column}, findings_.size());
+  if (added) {
+    findings_.push_back({.id = kind.id, .severity = kind.severity, .title = kind.title});
+  }
   return findings_[at->second];
 }
 
-void FindingList::add(const std::string& id, Severity severity, const std::string& title,
-                      const std::string& column, Example example) {
-  Finding& finding = entry(id, severity, title, column);
+void FindingList::add(const Finding& kind, const std::string& column, Example example) {
+  Finding& finding = entry(kind, column);
   ++finding.count;
   if (finding.examples.size() < maxExamples_) finding.examples.push_back(std::move(example));
 }
 
-void FindingList::addCount(const std::string& id, Severity severity, const std::string& title,
-                           std::int64_t count) {
+void FindingList::addCount(const Finding& kind, std::int64_t count) {
   if (count <= 0) return;
-  entry(id, severity, title, "").count += count;
+  entry(kind, "").count += count;
 }
 
 std::vector<Finding> FindingList::take() {

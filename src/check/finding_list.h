@@ -18,13 +18,12 @@ class FindingList {
  public:
   explicit FindingList(std::size_t maxExamples) : maxExamples_(maxExamples) {}
 
-  // Counts one occurrence of the finding id for column (the title is kept
-  // from the first one) and keeps example while there is room.
-  void add(const std::string& id, Severity severity, const std::string& title,
-           const std::string& column, Example example);
+  // Counts one occurrence of kind (a finding of MakeFinding) for column:
+  // its id, severity and title are kept from the first one. Keeps example
+  // while there is room.
+  void add(const Finding& kind, const std::string& column, Example example);
   // Counts count occurrences at once, without an example.
-  void addCount(const std::string& id, Severity severity, const std::string& title,
-                std::int64_t count);
+  void addCount(const Finding& kind, std::int64_t count);
 
   // The findings, the most severe first; of equal severity, in the order
   // first seen.
@@ -32,8 +31,7 @@ class FindingList {
   std::size_t maxExamples() const { return maxExamples_; }
 
  private:
-  Finding& entry(const std::string& id, Severity severity, const std::string& title,
-                 const std::string& column);
+  Finding& entry(const Finding& kind, const std::string& column);
 
   std::size_t maxExamples_;
   std::vector<Finding> findings_;

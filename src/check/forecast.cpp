@@ -4,29 +4,30 @@
 #include <string>
 
 #include "check/database_facts.h"
+#include "check/finding_kinds.h"
 #include "check/finding_list.h"
 #include "check/hazards.h"
-#include "export/balance_export.h"
-#include "export/device_export.h"
-#include "export/key_export.h"
+#include "db/cursor.h"
+#include "export/export_plan.h"
 
 namespace skarvik::check {
 namespace {
 
 using enum CursorKind;
+using enum FindingId;
 
 // A sink that counts the lines of one file and shows them to the hazards.
 class CountingSink : public LineSink {
  public:
-  CountingSink(std::string_view file, Hazards& hazards) : file_(file), hazards_(hazards) {}
+  CountingSink(const PlannedFile& file, Hazards& hazards) : file_(file), hazards_(hazards) {}
   void writeFields(std::span<const std::string_view> fields) override {
     hazards_.lineWritten(file_, ++lines_, fields);
   }
   long lines() const { return lines_; }
-  std::string_view file() const { return file_; }
+  const PlannedFile& file() const { return file_; }
 
  private:
-  std::string_view file_;
+  const PlannedFile& file_;
   Hazards& hazards_;
   long lines_ = 0;
 };
@@ -51,9 +52,12 @@ class ForecastWatch : public CursorObserver {
   ForecastWatch(FindingList& findings, Hazards& hazards, Progress& progress)
       : findings_(findings), hazards_(hazards), progress_(progress) {}
 
-  // The table export that runs next: the type table is asked for its
-  // tables in the name of this word ("balance" or "key").
-  void tablesOf(const char* word) { tableWord_ = word; }
+  // The files the export writes next; the type table is asked for their
+  // kind of table.
+  void writing(std::span<const PlannedFile> files) {
+    finishLookups();
+    files_ = files;
+  }
   void finishLookups();
   std::int64_t reached(CursorKind kind) const { return reach(kind).rows; }
 
@@ -70,7 +74,7 @@ class ForecastWatch : public CursorObserver {
   FindingList& findings_;
   Hazards& hazards_;
   Progress& progress_;
-  const char* tableWord_ = "";
+  std::span<const PlannedFile> files_;
   Lookup communication_;
   Lookup assignment_;
   Reach readers_;
@@ -79,17 +83,12 @@ class ForecastWatch : public CursorObserver {
 
 void ForecastWatch::finishLookups() {
   if (communication_.open && !communication_.found) {
-    findings_.add("forecast.no-communication-row", Severity::kWarning,
-                  "terminals without a communication row: no TRM line, their readers are "
-                  "still written",
-                  "", {.file = "Device.dat", .key = communication_.key});
+    findings_.add(MakeFinding(kNoCommunicationRow), "",
+                  {.file = files_.front().name, .key = communication_.key});
   }
   if (assignment_.open && !assignment_.found) {
-    findings_.add(std::string("forecast.unassigned-") + tableWord_ + "-tables", Severity::kWarning,
-                  std::string(tableWord_) +
-                      " tables that no terminal type names: left out with "
-                      "their positions",
-                  "", {.key = assignment_.key});
+    findings_.add(MakeFinding(kUnassignedTables, {{"kind", files_.front().tables}}), "",
+                  {.key = assignment_.key});
   }
   communication_ = {};
   assignment_ = {};
@@ -116,11 +115,11 @@ void ForecastWatch::fetched(CursorKind kind, std::span<const RawField> fields) {
     case kTstKopf:
       finishLookups();
       hazards_.dropPending();
-      hazards_.rowFetched(kind, fields, "");
+      hazards_.rowFetched(fields, "");
       break;
     case kComParm:
       communication_.found = true;
-      hazards_.rowFetched(kind, fields, communication_.key);
+      hazards_.rowFetched(fields, communication_.key);
       break;
     case kGetTerm:  // its type is brought to a model string before use
       assignment_.found = true;
@@ -129,40 +128,37 @@ void ForecastWatch::fetched(CursorKind kind, std::span<const RawField> fields) {
     case kSldPos:
     case kTstPos:
       if (reach(kind).counting) ++reach(kind).rows;
-      hazards_.rowFetched(kind, fields, "");
+      hazards_.rowFetched(fields, "");
       break;
   }
 }
 
 void ForecastWatch::leftUnread(CursorKind kind, std::string_view key) {
   if (kind != kComParm) return;
-  findings_.add("forecast.second-communication-row", Severity::kWarning,
-                "second communication rows of a terminal: the first one wins", "",
-                {.key = std::string(key)});
+  findings_.add(MakeFinding(kSecondCommunicationRow), "", {.key = std::string(key)});
 }
 
-// Rows of a table that no lookup reaches, from the exact count of both.
-void Unreached(Session& session, FindingList& findings, std::string_view table,
-               std::int64_t reached, const char* id, const char* title) {
-  if (const std::optional<std::int64_t> rows = CountRows(session, table)) {
-    findings.addCount(id, Severity::kWarning, title, *rows - reached);
+// Rows of the table kind reads that no lookup reaches, from the exact count
+// of both.
+void Unreached(Session& session, FindingList& findings, CursorKind kind, std::int64_t reached,
+               FindingId which) {
+  if (const std::optional<std::int64_t> rows = CountRows(session, TableRead(kind))) {
+    findings.addCount(MakeFinding(which), *rows - reached);
   }
 }
 
 // The export's own code, into one counting sink per file.
 void RunExports(Session& session, ForecastWatch& watch, std::span<CountingSink> sinks,
                 Progress& progress) {
-  progress.phase("Device.dat");
-  WriteDeviceLines(session, sinks[0]);
-  watch.finishLookups();
-  if (session.specialSource()) return;
-  progress.phase("SldKopf.dat and SldPos.dat");
-  watch.tablesOf("balance");
-  WriteTablePair(session, kBalanceTables, sinks[1], sinks[2]);
-  watch.finishLookups();
-  progress.phase("TstKopf.dat and TstPos.dat");
-  watch.tablesOf("key");
-  WriteTablePair(session, kKeyTables, sinks[3], sinks[4]);
+  for (const std::span<const PlannedFile> group : WriterGroups(session)) {
+    progress.phase(NamesOf(group));
+    watch.writing(group);
+    std::vector<LineSink*> groupSinks;
+    for (CountingSink& sink : sinks) {
+      if (In(group, sink.file())) groupSinks.push_back(&sink);
+    }
+    WriteGroup(session, group, groupSinks);
+  }
   watch.finishLookups();
 }
 
@@ -170,19 +166,16 @@ void RunExports(Session& session, ForecastWatch& watch, std::span<CountingSink> 
 Section Summarize(Session& session, const ForecastWatch& watch, std::span<CountingSink> sinks,
                   FindingList& findings) {
   Section section{.id = "forecast", .title = "Forecast per file"};
-  for (const CountingSink& sink : sinks.first(session.specialSource() ? 1 : sinks.size())) {
-    section.facts.push_back({std::string(sink.file()) + " lines", sink.lines()});
+  for (const CountingSink& sink : sinks) {
+    section.facts.push_back({std::string(sink.file().name) + " lines", sink.lines()});
   }
   AddTableCounts(session, section);
-  Unreached(session, findings, "Vks401Zls", watch.reached(kReader), "forecast.unreached-readers",
-            "readers that no terminal's lookup reaches");
-  if (!session.specialSource()) {
-    Unreached(session, findings, "G2101SalLst", watch.reached(kSldPos),
-              "forecast.unreached-balance-positions",
-              "balance positions that no exported table's lookup reaches");
-    Unreached(session, findings, "O2108Tta", watch.reached(kTstPos),
-              "forecast.unreached-key-positions",
-              "key positions that no exported table's lookup reaches");
+  Unreached(session, findings, kReader, watch.reached(kReader), kUnreachedReaders);
+  if (RunsOn(kSldPos, session)) {
+    Unreached(session, findings, kSldPos, watch.reached(kSldPos), kUnreachedBalancePositions);
+  }
+  if (RunsOn(kTstPos, session)) {
+    Unreached(session, findings, kTstPos, watch.reached(kTstPos), kUnreachedKeyPositions);
   }
   section.findings = findings.take();
   return section;
@@ -195,11 +188,11 @@ Forecast RunForecast(Session& session, std::size_t maxExamples, Progress& progre
   FindingList hazardFindings(maxExamples);
   Hazards hazards(hazardFindings);
   ForecastWatch watch(forecastFindings, hazards, progress);
-  CountingSink sinks[] = {{"Device.dat", hazards},
-                          {"SldKopf.dat", hazards},
-                          {"SldPos.dat", hazards},
-                          {"TstKopf.dat", hazards},
-                          {"TstPos.dat", hazards}};
+  std::vector<CountingSink> sinks;
+  sinks.reserve(ExportPlan().size());
+  for (const PlannedFile& file : ExportPlan()) {
+    if (WrittenOn(file, session)) sinks.emplace_back(file, hazards);
+  }
   session.observeCursors(&watch);
   RunExports(session, watch, sinks, progress);
   hazards.dropPending();

@@ -13,11 +13,11 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "check/finding_list.h"
 #include "db/cursor_observer.h"
+#include "export/export_plan.h"
 
 namespace skarvik::check {
 
@@ -27,33 +27,24 @@ class Hazards {
 
   // A row as the driver delivered it; lookupKey names the row where it has
   // no key column of its own.
-  void rowFetched(CursorKind kind, std::span<const RawField> fields, std::string_view lookupKey);
+  void rowFetched(std::span<const RawField> fields, std::string_view lookupKey);
   // The rows fetched since the last line will not become lines.
   void dropPending() { pending_.clear(); }
   // Line number line of file is written with these fields.
-  void lineWritten(std::string_view file, long line, std::span<const std::string_view> fields);
+  void lineWritten(const PlannedFile& file, long line, std::span<const std::string_view> fields);
 
  private:
   struct Pending {
-    std::string id;
-    Severity severity;
-    std::string title;
+    Finding kind;
     Example example;
   };
-  struct ColumnRule {
-    bool written;      // the stored value reaches a file
-    std::size_t kept;  // characters of it the file keeps
-    bool lookupKey;    // the value is the key of a later lookup
-  };
-  const ColumnRule& ruleFor(CursorKind kind, const RawField& field);
-  void checkRawField(const ColumnRule& rule, const RawField& field, std::span<const RawField> row,
+  void checkRawField(const RawField& field, std::span<const RawField> row,
                      std::string_view lookupKey);
-  void checkWrittenFields(std::string_view file, long line,
+  void checkWrittenFields(const PlannedFile& file, long line,
                           std::span<const std::string_view> fields);
 
   FindingList& findings_;
   std::vector<Pending> pending_;
-  std::unordered_map<const char*, ColumnRule> rules_;
 };
 
 }  // namespace skarvik::check

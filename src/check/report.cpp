@@ -62,13 +62,15 @@ std::string VerdictLine(const Report& report) {
          Counted(verdict.errors, "error") + ", " + Counted(verdict.warnings, "warning");
 }
 
-int ExitCodeOf(const Report& report, Severity failOn) {
+CheckExit ExitCodeOf(const Report& report, Severity failOn) {
   for (const Section& section : report.sections) {
     for (const Finding& finding : section.findings) {
-      if (SeverityOf(finding) != Severity::kInfo && SeverityOf(finding) >= failOn) return 1;
+      if (SeverityOf(finding) != Severity::kInfo && SeverityOf(finding) >= failOn) {
+        return kCheckFindings;
+      }
     }
   }
-  return 0;
+  return kCheckPassed;
 }
 
 }  // namespace skarvik::check

@@ -81,7 +81,14 @@ Verdict VerdictOf(const Report& report);
 // "preflight: 1 blocker, 3 errors, 2 warnings"
 std::string VerdictLine(const Report& report);
 
-// 1 when any finding is at or above failOn, else 0.
-int ExitCodeOf(const Report& report, Severity failOn);
+// The exit status of skarvik-check, set once the whole report is written.
+enum CheckExit : int {
+  kCheckPassed = 0,     // no finding at or above the --fail-on level
+  kCheckFindings = 1,   // findings at or above it
+  kCheckCannotRun = 2,  // a wrong command line, no usable settings, no connection
+};
+
+// kCheckFindings when any finding is at or above failOn, else kCheckPassed.
+CheckExit ExitCodeOf(const Report& report, Severity failOn);
 
 }  // namespace skarvik::check

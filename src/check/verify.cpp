@@ -7,14 +7,16 @@
 #include <vector>
 
 #include "base/text_stream.h"
+#include "check/database_facts.h"
+#include "check/finding_kinds.h"
 #include "check/finding_list.h"
-#include "check/line_formats.h"
-#include "export/balance_export.h"
-#include "export/device_export.h"
-#include "export/key_export.h"
+#include "export/export_plan.h"
+#include "export/terminal_lines.h"
 
 namespace skarvik::check {
 namespace {
+
+using enum FindingId;
 
 struct FileCounts {
   long expected = 0;
@@ -38,7 +40,8 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
 // A TRM line of the terminal table's pass: its creator is the plain one.
 bool IsFirstPassTrm(std::string_view line) {
   const std::vector<std::string_view> fields = SplitFields(line);
-  return fields.size() > 21 && fields[0] == "TRM" && fields[21] == "VKImport";
+  const std::size_t creator = *kTrmLine.indexOf(FieldRole::kCreator);
+  return fields.size() > creator && fields[0] == kTrmLine.word && fields[creator] == kImportCreator;
 }
 
 // A line of the file as read, without its line end.
@@ -64,16 +67,16 @@ struct ExpectedLine {
 // what is held: the memory does not grow with the file.
 class ComparingSink : public LineSink {
  public:
-  ComparingSink(std::string_view file, FindingList& findings, bool purged, Progress& progress)
+  ComparingSink(const PlannedFile& file, FindingList& findings, bool purged, Progress& progress)
       : file_(file),
-        in_(std::string(file), std::ios::binary),
+        in_(file.name, std::ios::binary),
         findings_(findings),
         purged_(purged),
         progress_(progress) {}
 
   bool present() const { return in_.is_open(); }
   const FileCounts& counts() const { return counts_; }
-  std::string_view file() const { return file_; }
+  const PlannedFile& file() const { return file_; }
 
   void writeFields(std::span<const std::string_view> fields) override;
   void finish();
@@ -94,13 +97,15 @@ class ComparingSink : public LineSink {
   void extra();
   void different(const ExpectedLine& line);
   void checkFieldCount(const FileLine& line);
-  void add(const char* id, const char* title, Example example) {
-    example.file = std::string(file_);
-    findings_.add(id, Severity::kError, std::string(file_) + ": " + title, std::string(file_),
-                  std::move(example));
+  void add(FindingId which, Example example) {
+    example.file = file_.name;
+    findings_.add(MakeFinding(which, {{"file", file_.name}}), file_.name, std::move(example));
+  }
+  std::string keyOf(std::span<const std::string_view> fields) const {
+    return KeyOfLine(LayoutOf(file_, fields.empty() ? "" : fields[0]), fields);
   }
 
-  std::string_view file_;
+  const PlannedFile& file_;
   std::ifstream in_;
   FindingList& findings_;
   bool purged_;
@@ -121,8 +126,7 @@ bool ComparingSink::readLine() {
   if (!ended) {
     const FileLine& line = actual_.back();
     const std::vector<std::string_view> split = SplitFields(line.text);
-    add("verify.line-end", "lines not ended by CR LF",
-        {.line = line.number, .key = KeyOfLine(file_, split), .value = line.text});
+    add(kVerifyLineEnd, {.line = line.number, .key = keyOf(split), .value = line.text});
   }
   return true;
 }
@@ -212,8 +216,7 @@ void ComparingSink::equal(const ExpectedLine& line) {
 void ComparingSink::missing(const ExpectedLine& line) {
   ++counts_.missing;
   const std::vector<std::string_view> fields(line.fields.begin(), line.fields.end());
-  add("verify.missing-lines", "lines the file lacks",
-      {.line = line.number, .key = KeyOfLine(file_, fields), .value = line.text});
+  add(kVerifyMissingLines, {.line = line.number, .key = keyOf(fields), .value = line.text});
 }
 
 // The line at the front of the file is one the export does not write. The
@@ -228,8 +231,7 @@ void ComparingSink::extra() {
   ++counts_.extra;
   checkFieldCount(line);
   const std::vector<std::string_view> split = SplitFields(line.text);
-  add("verify.extra-lines", "lines the export would not write",
-      {.line = line.number, .key = KeyOfLine(file_, split), .value = line.text});
+  add(kVerifyExtraLines, {.line = line.number, .key = keyOf(split), .value = line.text});
 }
 
 void ComparingSink::different(const ExpectedLine& line) {
@@ -242,11 +244,11 @@ void ComparingSink::different(const ExpectedLine& line) {
   std::size_t i = 0;
   while (i < line.fields.size() && i < actual.size() && line.fields[i] == actual[i]) ++i;
   const std::vector<std::string_view> fields(line.fields.begin(), line.fields.end());
-  const LineFormat& format = FormatOf(file_, fields[0]);
-  add("verify.different", "lines that differ",
+  const LineLayout& layout = LayoutOf(file_, fields[0]);
+  add(kVerifyDifferent,
       {.line = found.number,
-       .key = KeyOf(format, fields),
-       .column = i < format.fields.size() ? std::string(format.fields[i]) : "?",
+       .key = KeyOfLine(layout, fields),
+       .column = i < layout.fields.size() ? std::string(layout.fields[i].name) : "?",
        .value = i < fields.size() ? std::string(fields[i]) : "",
        .other = i < actual.size() ? std::string(actual[i]) : std::string(),
        .effect = "field " + std::to_string(i + 1) + " differs first"});
@@ -257,16 +259,15 @@ void ComparingSink::different(const ExpectedLine& line) {
 void ComparingSink::checkFieldCount(const FileLine& line) {
   const auto fields = static_cast<std::size_t>(std::count(line.text.begin(), line.text.end(), ','));
   const std::vector<std::string_view> split = SplitFields(line.text);
-  const LineFormat& format = FormatOf(file_, split.empty() ? "" : split[0]);
-  for (const LineFormat& f : FormatsOf(file_)) {
-    if (f.fields.size() == fields) return;
+  const LineLayout& layout = LayoutOf(file_, split.empty() ? "" : split[0]);
+  for (const LineLayout* kind : file_.lines) {
+    if (kind->fields.size() == fields) return;
   }
-  add("verify.field-count", "lines whose field count is not the file's",
-      {.line = line.number,
-       .key = KeyOf(format, split),
-       .value = line.text,
-       .effect =
-           std::to_string(fields) + " fields instead of " + std::to_string(format.fields.size())});
+  add(kVerifyFieldCount, {.line = line.number,
+                          .key = KeyOfLine(layout, split),
+                          .value = line.text,
+                          .effect = std::to_string(fields) + " fields instead of " +
+                                    std::to_string(layout.fields.size())});
 }
 
 void ComparingSink::finish() {
@@ -283,13 +284,14 @@ std::string Summary(const ComparingSink& sink) {
 
 // Every line the exports would write, into one comparing sink per file.
 void WriteExpectedLines(Session& session, std::span<ComparingSink> sinks, Progress& progress) {
-  progress.phase("Device.dat");
-  WriteDeviceLines(session, sinks[0]);
-  if (sinks.size() == 1) return;
-  progress.phase("SldKopf.dat and SldPos.dat");
-  WriteTablePair(session, kBalanceTables, sinks[1], sinks[2]);
-  progress.phase("TstKopf.dat and TstPos.dat");
-  WriteTablePair(session, kKeyTables, sinks[3], sinks[4]);
+  for (const std::span<const PlannedFile> group : WriterGroups(session)) {
+    progress.phase(NamesOf(group));
+    std::vector<LineSink*> groupSinks;
+    for (ComparingSink& sink : sinks) {
+      if (In(group, sink.file())) groupSinks.push_back(&sink);
+    }
+    WriteGroup(session, group, groupSinks);
+  }
 }
 
 }  // namespace
@@ -297,10 +299,12 @@ void WriteExpectedLines(Session& session, std::span<ComparingSink> sinks, Progre
 Section RunVerify(Session& session, std::size_t maxExamples, bool purged, Progress& progress) {
   FindingList findings(maxExamples);
   std::vector<ComparingSink> sinks;
-  sinks.reserve(std::size(kFiles));
-  for (const std::string_view file : kFiles) {
-    sinks.emplace_back(file, findings, purged && file == kFiles[0], progress);
-    if (session.specialSource()) break;
+  sinks.reserve(ExportPlan().size());
+  for (const PlannedFile& file : ExportPlan()) {
+    if (!WrittenOn(file, session)) continue;
+    const bool holdsTrm =
+        std::find(file.lines.begin(), file.lines.end(), &kTrmLine) != file.lines.end();
+    sinks.emplace_back(file, findings, purged && holdsTrm, progress);
   }
   WriteExpectedLines(session, sinks, progress);
 
@@ -309,16 +313,14 @@ Section RunVerify(Session& session, std::size_t maxExamples, bool purged, Progre
   for (ComparingSink& sink : sinks) {
     sink.finish();
     if (!sink.present()) {
-      findings.add("verify.missing-file", Severity::kError,
-                   std::string(sink.file()) + " is missing", std::string(sink.file()),
-                   {.file = std::string(sink.file())});
+      findings.add(MakeFinding(kVerifyMissingFile, {{"file", sink.file().name}}), sink.file().name,
+                   {.file = sink.file().name});
     }
-    section.facts.push_back({std::string(sink.file()), Summary(sink)});
+    section.facts.push_back({sink.file().name, Summary(sink)});
     notRebuilt += sink.counts().notRebuilt;
   }
-  findings.addCount("verify.purged-communication", Severity::kWarning,
-                    "TRM lines of the terminal table that cannot be rebuilt: the run emptied "
-                    "VKSYSTEM.Vks1140Com after reading it",
+  findings.addCount(MakeFinding(kVerifyPurgedCommunication,
+                                {{"table", TableName(TableRead(CursorKind::kComParm), false)}}),
                     notRebuilt);
   section.findings = findings.take();
   return section;

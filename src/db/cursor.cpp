@@ -17,20 +17,6 @@ namespace {
 constexpr std::size_t kWideFactor = 4;
 constexpr std::size_t kWideMinimum = 64;
 
-void SetStatementAttributes(SQLHSTMT stmt, Concurrency concurrency, bool unqualifiedNames) {
-  if (concurrency == Concurrency::kNotSet) return;
-  // A driver may refuse either attribute or change it (01S02: psqlODBC 13
-  // and MariaDB Connector/ODBC 3.1.15 both turn SQL_CONCUR_LOCK into
-  // another concurrency). The queries then run on the cursor the driver
-  // gives, which is all they need.
-  SQLSetStmtAttr(stmt, SQL_ATTR_CURSOR_SCROLLABLE, reinterpret_cast<SQLPOINTER>(SQL_NONSCROLLABLE),
-                 SQL_IS_INTEGER);
-  const bool readOnly = concurrency == Concurrency::kByNames && unqualifiedNames;
-  SQLSetStmtAttr(stmt, SQL_ATTR_CONCURRENCY,
-                 reinterpret_cast<SQLPOINTER>(readOnly ? SQL_CONCUR_READ_ONLY : SQL_CONCUR_LOCK),
-                 SQL_IS_INTEGER);
-}
-
 std::string TextFor(const CursorPolicy& policy, const Session& session, std::string select) {
   if (policy.names == TableNames::kBothForms && session.unqualifiedNames()) {
     return Unqualified(select);
@@ -39,6 +25,28 @@ std::string TextFor(const CursorPolicy& policy, const Session& session, std::str
 }
 
 }  // namespace
+
+CursorAttributes SetCursorAttributes(SQLHSTMT stmt, CursorKind kind, const Session& session) {
+  const CursorPolicy& policy = PolicyFor(kind);
+  if (policy.concurrency == Concurrency::kNotSet) return {};
+  // A driver may refuse either attribute or change it (01S02: psqlODBC 13
+  // and MariaDB Connector/ODBC 3.1.15 both turn SQL_CONCUR_LOCK into
+  // another concurrency). The queries then run on the cursor the driver
+  // gives, which is all they need.
+  const bool readOnly = policy.concurrency == Concurrency::kByNames && session.unqualifiedNames();
+  return {
+      .set = true,
+      .scrolling = SQLSetStmtAttr(stmt, SQL_ATTR_CURSOR_SCROLLABLE,
+                                  reinterpret_cast<SQLPOINTER>(SQL_NONSCROLLABLE), SQL_IS_INTEGER),
+      .concurrency = SQLSetStmtAttr(
+          stmt, SQL_ATTR_CONCURRENCY,
+          reinterpret_cast<SQLPOINTER>(readOnly ? SQL_CONCUR_READ_ONLY : SQL_CONCUR_LOCK),
+          SQL_IS_INTEGER)};
+}
+
+bool RunsOn(CursorKind kind, const Session& session) {
+  return PolicyFor(kind).names == TableNames::kBothForms || !session.unqualifiedNames();
+}
 
 StatementCursor::StatementCursor(Session& session, CursorKind kind, std::string selectText)
     : session_(session),
@@ -57,7 +65,7 @@ bool StatementCursor::open(std::string_view key) {
     logFailure(policy_.openTag, SQL_ERROR, SQL_GetDiag(SQL_HANDLE_DBC, session_.hDbc()));
     return false;
   }
-  SetStatementAttributes(stmt_.get(), policy_.concurrency, session_.unqualifiedNames());
+  SetCursorAttributes(stmt_.get(), policy_.kind, session_);
 
   const SQLRETURN rc =
       SQLExecDirect(stmt_.get(), reinterpret_cast<SQLCHAR*>(stmtText_.data()), SQL_NTS);

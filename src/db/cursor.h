@@ -35,6 +35,22 @@
 
 namespace skarvik {
 
+// What a driver answered to the statement attributes a cursor asks for.
+struct CursorAttributes {
+  bool set = false;  // false: the cursor asks for none and takes the driver's default
+  SQLRETURN scrolling = SQL_SUCCESS;
+  SQLRETURN concurrency = SQL_SUCCESS;
+};
+
+// Asks stmt for the cursor that kind runs on with this session: forward
+// only, read-only on the special data source or locking, as the cursor
+// table says.
+CursorAttributes SetCursorAttributes(SQLHSTMT stmt, CursorKind kind, const Session& session);
+
+// Whether the query of kind runs on this session: the special data source
+// runs only the queries that have a text without "VKSYSTEM.".
+bool RunsOn(CursorKind kind, const Session& session);
+
 // What a fetch brought: a row, the end of the rows, or a failure (logged
 // when the driver reported one; a cursor without a statement, after a
 // failed open, fails silently, since the open was logged already).
@@ -47,7 +63,10 @@ class StatementCursor {
   StatementCursor(const StatementCursor&) = delete;
   StatementCursor& operator=(const StatementCursor&) = delete;
 
-  // True when the statement ran; a failure has been logged.
+  // True when the statement ran. False when it did not: a failure the
+  // driver reported has been logged; an answer that is neither success nor
+  // error (a driver that wants data or is still executing, which a SELECT
+  // never asks for) is taken for no rows, without a log line.
   bool open(std::string_view key);
   // Binds one character column to a field of width bytes.
   void bind(int number, char* field, std::size_t width);
@@ -136,7 +155,10 @@ class Cursor {
     raw_.clear();
     int number = 1;
     for (const Column<Record>& column : query_.columns) {
-      raw_.push_back(core_.takeWide(number++, column.name, column.field(row_), column.width));
+      RawField raw = core_.takeWide(number++, column.name, column.field(row_), column.width);
+      raw.use = column.use;
+      raw.kept = column.kept;
+      raw_.push_back(raw);
     }
     observer_->fetched(query_.cursor, raw_);
   }
@@ -150,6 +172,9 @@ class Cursor {
       char* field = column.field(row_);
       field[column.width - 1] = '\0';
       RTrim(field, column.width);
+    }
+    for (const Column<Record>& column : query_.columns) {
+      if (column.cut != nullptr) column.cut(row_);
     }
     if (query_.afterFetch != nullptr) query_.afterFetch(row_);
     current_ = row_;

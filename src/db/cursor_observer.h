@@ -11,6 +11,7 @@
 #include <span>
 #include <string_view>
 
+#include "db/column.h"
 #include "db/cursor_policy.h"
 
 namespace skarvik {
@@ -21,6 +22,8 @@ struct RawField {
   std::string_view value;  // all the bytes the driver reported, NULs included
   bool cut;                // longer than the wide buffer: value is its beginning
   std::size_t width;       // the record field's bytes, its NUL included
+  ColumnUse use;           // whether the value reaches a file
+  std::size_t kept;        // characters of it the file keeps
 };
 
 class CursorObserver {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "db/column.h"
 #include "db/cursor_policy.h"
+#include "db/sql_text.h"
 
 namespace skarvik {
 
@@ -16,15 +18,21 @@ struct Query {
   std::span<const Column<Record>> columns;
   int columnsPerGroup = 0;                // the old texts put a second blank after each group
   const char* from = "";                  // after the select list; "%s" stands for the key
-  void (*afterFetch)(Record&) = nullptr;  // after every field was trimmed
+  void (*afterFetch)(Record&) = nullptr;  // after every field was trimmed and cut
 };
 
-// An afterFetch for a long column of which the newer system keeps only the
-// beginning: the whole value is fetched into kWhole, and kCut receives what
-// fits, without the blanks the cut leaves at its end.
-template <auto kWhole, auto kCut, class Record = typename detail::FieldOf<kWhole>::Record>
-void CutInto(Record& row) {
-  (row.*kCut).assignCut((row.*kWhole).view());
+// What a query reads, whatever record it fills: read off its own SQL text,
+// so that the text stays the one place that names them.
+struct QueryFacts {
+  CursorKind cursor;
+  std::string_view table;      // "Vks1140Com"
+  std::string_view keyColumn;  // "ComNam"; empty for a query without a key
+};
+
+template <class Record>
+QueryFacts FactsOf(const Query<Record>& query) {
+  return {
+      .cursor = query.cursor, .table = TableOf(query.from), .keyColumn = KeyColumnOf(query.from)};
 }
 
 }  // namespace skarvik

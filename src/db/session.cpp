@@ -14,10 +14,18 @@ constexpr char kBuiltInPassword[] = "Pelmadora";
 
 }  // namespace
 
-int Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin) {
+bool IsSpecialDataSource(std::string_view dataSourceName) {
+  Text<sizeof kSpecialDataSource> upper;
+  if (dataSourceName.size() > upper.kCapacity) return false;
+  upper.assign(dataSourceName);
+  StrUpper(upper.data());
+  return upper == kSpecialDataSource;
+}
+
+bool Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin) {
   switch (connect(dataSourceName, lookUpLogin)) {
     case Connect::kConnected:
-      return 0;
+      return true;
     case Connect::kNameTooLong:
       // Connecting with an empty name instead would reach the driver
       // manager's default data source: a database nobody named.
@@ -26,17 +34,14 @@ int Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin) 
     case Connect::kRefused:
       break;
   }
-  ConsolePrint(Format("Datenbankverbindung fehlgeschlagen, Fehler: %d\n", -1));
-  return -1;
+  ConsolePrint(Format("Datenbankverbindung fehlgeschlagen, Fehler: %d\n", kConnectionFailed));
+  return false;
 }
 
 Session::Connect Session::connect(char* dataSourceName, const LoginLookup& lookUpLogin) {
-  specialSource_ = false;
+  specialSource_ = IsSpecialDataSource(dataSourceName);
   StrUpper(dataSourceName);
-  if (std::strcmp(dataSourceName, kSpecialDataSource) == 0) {
-    specialSource_ = true;
-    SetUnqualifiedNames(1);
-  }
+  if (specialSource_) SetUnqualifiedNames(true);
   Text<41> source;
   if (std::strlen(dataSourceName) > source.kCapacity) return Connect::kNameTooLong;
   source.assign(dataSourceName);
@@ -49,22 +54,22 @@ Session::Connect Session::connect(char* dataSourceName, const LoginLookup& lookU
     lookUpLogin(login);
   }
   dbSystem_ = login.dbSystem;
-  const int result =
+  const bool connected =
       SQL_OpenConnection(login.userName.c_str(), login.password.c_str(), source.c_str());
   login.userName.wipe();
   login.password.wipe();
-  return result == 0 ? Connect::kConnected : Connect::kRefused;
+  return connected ? Connect::kConnected : Connect::kRefused;
 }
 
-int Session::SQL_OpenConnection(const char* userName, const char* password,
-                                const char* dataSourceName) {
+bool Session::SQL_OpenConnection(const char* userName, const char* password,
+                                 const char* dataSourceName) {
   SQL_CloseConnection();
   // Only a handle that really exists counts: a driver manager that cannot
   // hand one out leaves every later call on a null handle.
-  if (!SQL_SUCCEEDED(env_.allocate(SQL_NULL_HANDLE))) return -1;
+  if (!SQL_SUCCEEDED(env_.allocate(SQL_NULL_HANDLE))) return false;
   SQLSetEnvAttr(env_.get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3),
                 SQL_IS_INTEGER);
-  if (!SQL_SUCCEEDED(dbc_.allocate(env_.get()))) return -1;
+  if (!SQL_SUCCEEDED(dbc_.allocate(env_.get()))) return false;
   if (readOnly_) {
     // A request only: a driver that cannot keep it still connects, and the
     // caller runs nothing but reads anyway.
@@ -77,7 +82,7 @@ int Session::SQL_OpenConnection(const char* userName, const char* password,
                                   SQL_NTS, text(password), SQL_NTS);
   if (SQL_SUCCEEDED(rc)) {
     connected_ = true;
-    return 0;
+    return true;
   }
   connectDiag_ = SQL_GetDiag(SQL_HANDLE_DBC, dbc_.get());
   if (debugFlag_) {
@@ -85,22 +90,16 @@ int Session::SQL_OpenConnection(const char* userName, const char* password,
                         static_cast<long>(connectDiag_.nativeError), connectDiag_.sqlState.c_str(),
                         connectDiag_.message.c_str()));
   }
-  return -1;
+  return false;
 }
 
-int Session::SQL_CloseConnection() {
+void Session::SQL_CloseConnection() {
   if (dbc_) {
     if (connected_) SQLDisconnect(dbc_.get());
     connected_ = false;
     dbc_.reset();
   }
   env_.reset();
-  return 0;
-}
-
-int Session::SetUnqualifiedNames(short flag) {
-  unqualifiedNames_ = flag != 0;
-  return 0;
 }
 
 void Session::logQueryFailure(std::string_view tag, long number, std::string_view message,

@@ -27,6 +27,13 @@ namespace skarvik {
 
 inline constexpr char kSpecialDataSource[] = "KELVARION_VK";
 
+// Whether a data source name, in any letter case, is the special one.
+bool IsSpecialDataSource(std::string_view dataSourceName);
+
+// The number a failed connection shows after "Fehler:", on the console and
+// in the run log, as the old system showed it.
+inline constexpr int kConnectionFailed = -1;
+
 // The login of an ordinary data source and the database system it runs on.
 struct Login {
   Text<200> userName;
@@ -44,10 +51,10 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  // Upper-cases dataSourceName in place and connects; 0 or -1, as the run
-  // log shows it. lookUpLogin is asked only for an ordinary data source.
-  // A failure is shown on the console.
-  int OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin);
+  // Upper-cases dataSourceName in place and connects; true when connected.
+  // lookUpLogin is asked only for an ordinary data source. A failure is
+  // shown on the console.
+  bool OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin);
 
   enum class Connect { kConnected, kNameTooLong, kRefused };
   // OpenSourceDb without a word on the console; a refusal leaves the
@@ -60,9 +67,11 @@ class Session {
   // stops it. The observer must outlive the cursors.
   void observeCursors(CursorObserver* observer) { observer_ = observer; }
   CursorObserver* cursorObserver() const { return observer_; }
-  int SQL_OpenConnection(const char* userName, const char* password, const char* dataSourceName);
-  int SQL_CloseConnection();
-  int SetUnqualifiedNames(short flag);
+  // True when connected; a refusal leaves the driver's account in
+  // connectDiag() and, with the debug flag, on the console.
+  bool SQL_OpenConnection(const char* userName, const char* password, const char* dataSourceName);
+  void SQL_CloseConnection();
+  void SetUnqualifiedNames(bool unqualified) { unqualifiedNames_ = unqualified; }
 
   SQLHDBC hDbc() const { return dbc_.get(); }
   bool specialSource() const { return specialSource_; }

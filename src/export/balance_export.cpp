@@ -9,62 +9,85 @@ using H = BalanceTableHeader;
 using P = BalancePosition;
 
 constexpr Column<H> kHeaderColumns[] = {
-    column<&H::TslNam>("TslNam"), column<&H::TslDau>("TslDau"), column<&H::TslTxt>("TslTxt"),
-    column<&H::TslSta>("TslSta"), column<&H::TslDat>("TslDat"), column<&H::TslErf>("TslErf"),
+    column<&H::TslNam>("TslNam", ColumnUse::kKey),
+    column<&H::TslDau>("TslDau"),
+    cutColumn<&H::TslTxt, &H::text>("TslTxt"),
+    column<&H::TslSta>("TslSta"),
+    column<&H::TslDat>("TslDat"),
+    column<&H::TslErf>("TslErf", ColumnUse::kReadOnly),
 };
 
 constexpr Column<P> kPositionColumns[] = {
-    column<&P::TsaSal>("TsaSal"), column<&P::TsaLfd>("TsaLfd"), column<&P::TsaAnz>("TsaAnz"),
-    column<&P::TsaAus>("TsaAus"), column<&P::TsaSta>("TsaSta"), column<&P::TsaErf>("TsaErf"),
+    column<&P::TsaSal>("TsaSal"), column<&P::TsaLfd>("TsaLfd"),
+    column<&P::TsaAnz>("TsaAnz"), column<&P::TsaAus>("TsaAus"),
+    column<&P::TsaSta>("TsaSta"), column<&P::TsaErf>("TsaErf", ColumnUse::kReadOnly),
     column<&P::TsaDat>("TsaDat"), column<&P::TsaSpl>("TsaSpl"),
 };
 
-const Query<H> kHeaderQuery = {
+}  // namespace
+
+const Query<H> kBalanceHeaderQuery = {
     .cursor = CursorKind::kSldKopf,
     .columns = kHeaderColumns,
     .columnsPerGroup = 3,
     .from = "  FROM  VKSYSTEM.O2101SalTab",
-    .afterFetch = &CutInto<&H::TslTxt, &H::text>,
 };
 
-const Query<P> kPositionQuery = {
+const Query<P> kBalancePositionQuery = {
     .cursor = CursorKind::kSldPos,
     .columns = kPositionColumns,
     .columnsPerGroup = 3,
     .from = " FROM  VKSYSTEM.G2101SalLst WHERE  TsaSal = '%s'",
 };
 
+namespace {
+
 void PrepareHeader(H& header, const ModelString& model) {
   header.model.assign(model.view());
   header.TslErf.assign(kImportCreator);
 }
 
-void WriteHeaderLine(LineSink& sink, const H& h) {
-  sink.writeLine({h.TslNam.view(), h.model.view(), h.TslDau.view(), h.text.view(), h.TslSta.view(),
-                  h.TslDat.view(), h.TslErf.view()});
-}
+constexpr LineField kHeaderFields[] = {
+    field<&H::TslNam>("TslNam", FieldRole::kKey),
+    field<&H::model>("model", FieldRole::kModel),
+    field<&H::TslDau>("TslDau"),
+    field<&H::text>("TslTxt"),
+    field<&H::TslSta>("TslSta"),
+    field<&H::TslDat>("TslDat"),
+    field<&H::TslErf>("TslErf", FieldRole::kCreator),
+};
+
+constexpr LineField kPositionFields[] = {
+    field<&P::TsaSal>("TsaSal", FieldRole::kKey),
+    field<&P::TsaLfd>("TsaLfd", FieldRole::kKey),
+    field<&P::TsaAnz>("TsaAnz"),
+    field<&P::TsaAus>("TsaAus"),
+    field<&P::TsaSta>("TsaSta"),
+    field<&P::TsaDat>("TsaDat"),
+    field<&P::TsaErf>("TsaErf", FieldRole::kCreator),
+    field<&P::TsaSpl>("TsaSpl"),
+    field<&P::reserve1>("reserve"),
+    field<&P::reserve2>("reserve"),
+};
 
 void WritePositionLine(LineSink& sink, P& p, const H& /*header*/) {
   p.TsaErf.assign(kImportCreator);
-  sink.writeLine({p.TsaSal.view(), p.TsaLfd.view(), p.TsaAnz.view(), p.TsaAus.view(),
-                  p.TsaSta.view(), p.TsaDat.view(), p.TsaErf.view(), p.TsaSpl.view(),
-                  p.reserve1.view(), p.reserve2.view()});
+  WriteLine(sink, kBalancePositionLine, p);
 }
 
 }  // namespace
 
+const LineLayout kBalanceHeaderLine = {.fields = kHeaderFields};
+const LineLayout kBalancePositionLine = {.fields = kPositionFields};
+
 const TablePairExport<H, P> kBalanceTables = {
-    .files = {.headerPath = "SldKopf.dat",
-              .headerWord = "SaldoKopfsatz",
-              .positionPath = "SldPos.dat",
-              .positionWord = "SaldoPostensatz"},
-    .headers = kHeaderQuery,
-    .positions = kPositionQuery,
+    .headers = kBalanceHeaderQuery,
+    .positions = kBalancePositionQuery,
     .assignedBy = AssignedBy::kTsmSal,
     .skipWord = "Saldotab.",
     .name = &H::TslNam,
     .prepareHeader = &PrepareHeader,
-    .writeHeader = &WriteHeaderLine,
+    .headerLine = kBalanceHeaderLine,
     .writePosition = &WritePositionLine,
 };
 

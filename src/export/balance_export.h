@@ -5,18 +5,17 @@
 // paired by the table name, not by their order.
 #pragma once
 
-#include "db/session.h"
 #include "export/balance_records.h"
 #include "export/table_pair.h"
 
 namespace skarvik {
 
-extern const TablePairExport<BalanceTableHeader, BalancePosition> kBalanceTables;
+extern const Query<BalanceTableHeader> kBalanceHeaderQuery;  // SQL_Open_SldKopfAlt
+extern const Query<BalancePosition> kBalancePositionQuery;   // SQL_Open_SldPosAlt
 
-// True when both files were written and closed whole, whatever the queries
-// did (their failures are in the run log).
-inline bool ExportBalanceTables(Session& session) {
-  return ExportTablePair(session, kBalanceTables);
-}
+extern const LineLayout kBalanceHeaderLine;    // SldKopf.dat
+extern const LineLayout kBalancePositionLine;  // SldPos.dat
+
+extern const TablePairExport<BalanceTableHeader, BalancePosition> kBalanceTables;
 
 }  // namespace skarvik

@@ -2,7 +2,6 @@
 
 #include "db/cursor.h"
 #include "export/communication_parameters.h"
-#include "export/output_file.h"
 #include "export/reader_lines.h"
 #include "export/terminal_lines.h"
 
@@ -17,7 +16,7 @@ void WriteTerminals(Session& session, Cursor<ReaderRecord>& readers, LineSink& s
   for (TerminalRecord& terminal : terminals.rows()) {
     if (communication.SQL_GetComParm(terminal)) {
       terminal.TrmErf.assign(kImportCreator);
-      WriteTrmLine(sink, terminal);
+      WriteLine(sink, kTrmLine, terminal);
     }
     WriteReaderLines(readers, terminal, ReaderPass::kTerminals, sink);
   }
@@ -29,7 +28,7 @@ void WriteTypeTableTerminals(Session& session, Cursor<ReaderRecord>& readers, Li
   Cursor<TerminalRecord> types(session, kTypeTableQuery);
   for (TerminalRecord& type : types.rows()) {
     type.TrmErf.assign(kTypeTableCreator);
-    WriteTrmLine(sink, type);
+    WriteLine(sink, kTrmLine, type);
     WriteReaderLines(readers, type, ReaderPass::kTypeTable, sink);
   }
 }
@@ -39,14 +38,7 @@ void WriteTypeTableTerminals(Session& session, Cursor<ReaderRecord>& readers, Li
 void WriteDeviceLines(Session& session, LineSink& sink) {
   Cursor<ReaderRecord> readers(session, kReaderQuery);
   WriteTerminals(session, readers, sink);
-  if (!session.specialSource()) WriteTypeTableTerminals(session, readers, sink);
-}
-
-bool ExportDevices(Session& session) {
-  OutputFile file("Device.dat", "Terminals");
-  if (!file.isOpen()) return false;
-  WriteDeviceLines(session, file);
-  return file.finish();
+  if (RunsOn(kTypeTableQuery.cursor, session)) WriteTypeTableTerminals(session, readers, sink);
 }
 
 }  // namespace skarvik

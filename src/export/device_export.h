@@ -1,6 +1,6 @@
 // Device.dat: one TRM line per terminal of the terminal table, each
-// followed by its reader lines; then, on ordinary data sources, the same for
-// every row of the terminal-type table.
+// followed by its reader lines; then, where the type table is read, the
+// same for every row of the terminal-type table.
 #pragma once
 
 #include "db/session.h"
@@ -10,9 +10,5 @@ namespace skarvik {
 
 // Every line of Device.dat, in file order, into sink.
 void WriteDeviceLines(Session& session, LineSink& sink);
-
-// Device.dat in the working directory: true when it was written and closed
-// whole, whatever the queries did (their failures are in the run log).
-bool ExportDevices(Session& session);
 
 }  // namespace skarvik

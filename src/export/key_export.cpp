@@ -1,7 +1,7 @@
 #include "export/key_export.h"
 
-#include "export/key_model_table.h"
 #include "export/key_positions.h"
+#include "export/model_codes.h"
 #include "export/terminal_lines.h"
 
 namespace skarvik {
@@ -10,17 +10,31 @@ namespace {
 using H = KeyTableHeader;
 
 constexpr Column<H> kColumns[] = {
-    column<&H::TttNam>("TttNam"), column<&H::TttTxt>("TttTxt"), column<&H::TttKtx>("TttKtx"),
-    column<&H::TttSta>("TttSta"), column<&H::TttErf>("TttErf"), column<&H::TttDat>("TttDat"),
-    column<&H::TttArt>("TttArt"), column<&H::TttTas>("TttTas"), column<&H::TttTtp>("TttTtp"),
+    column<&H::TttNam>("TttNam", ColumnUse::kKey),
+    cutColumn<&H::TttTxt, &H::text>("TttTxt"),
+    column<&H::TttKtx>("TttKtx"),
+    column<&H::TttSta>("TttSta"),
+    column<&H::TttErf>("TttErf", ColumnUse::kReadOnly),
+    column<&H::TttDat>("TttDat"),
+    column<&H::TttArt>("TttArt"),
+    // Always decided by the key-model table.
+    column<&H::TttTas>("TttTas", ColumnUse::kReadOnly),
+    column<&H::TttTtp>("TttTtp"),
 };
 
-const Query<H> kHeaderQuery = {
-    .cursor = CursorKind::kTstKopf,
-    .columns = kColumns,
-    .columnsPerGroup = 3,
-    .from = " FROM  VKSYSTEM.O2100TastTab",
-    .afterFetch = &CutInto<&H::TttTxt, &H::text>,
+constexpr LineField kHeaderFields[] = {
+    field<&H::TttNam>("TttNam", FieldRole::kKey),
+    field<&H::text>("TttTxt"),
+    field<&H::TttKtx>("TttKtx"),
+    field<&H::TttSta>("TttSta"),
+    field<&H::TttErf>("TttErf", FieldRole::kCreator),
+    field<&H::TttArt>("TttArt"),
+    field<&H::TttTas>("TttTas"),
+    field<&H::TttTtp>("TttTtp", FieldRole::kModel),
+    field<&H::unused>("empty"),
+    field<&H::nameCopy>("TttNam"),
+    field<&H::modelValue>("model value"),
+    field<&H::TttDat>("TttDat"),
 };
 
 // The key table's own model decides, not the model of the terminal type
@@ -32,26 +46,37 @@ void PrepareHeader(H& header, const ModelString& /*typeModel*/) {
   header.TttErf.assign(kImportCreator);
 }
 
-void WriteHeaderLine(LineSink& sink, const H& h) {
-  sink.writeLine({h.TttNam.view(), h.text.view(), h.TttKtx.view(), h.TttSta.view(), h.TttErf.view(),
-                  h.TttArt.view(), h.TttTas.view(), h.TttTtp.view(), h.unused.view(),
-                  h.nameCopy.view(), h.modelValue.view(), h.TttDat.view()});
-}
-
 }  // namespace
 
+const Query<H> kKeyHeaderQuery = {
+    .cursor = CursorKind::kTstKopf,
+    .columns = kColumns,
+    .columnsPerGroup = 3,
+    .from = " FROM  VKSYSTEM.O2100TastTab",
+};
+
+const LineLayout kKeyHeaderLine = {.fields = kHeaderFields};
+
+void ApplyKeyModel(H& header) {
+  const KeyModel* row = FindKeyModel(header.TttTtp.view());
+  if (row == nullptr) {
+    header.TttTas.assign(kUnlistedTttTas);
+    return;
+  }
+  header.TttArt.assign(row->TttArt);
+  header.TttTas.assign(row->TttTas);
+  header.modelValue.assign(row->modelValue);
+  if (!row->renamedTo.empty()) header.TttTtp.assign(row->renamedTo);
+}
+
 const TablePairExport<H, KeyPosition> kKeyTables = {
-    .files = {.headerPath = "TstKopf.dat",
-              .headerWord = "TstTabKopfsatz",
-              .positionPath = "TstPos.dat",
-              .positionWord = "TstTabPostensatz"},
-    .headers = kHeaderQuery,
+    .headers = kKeyHeaderQuery,
     .positions = kKeyPositionQuery,
     .assignedBy = AssignedBy::kTsmTas,
     .skipWord = "Tasttab.",
     .name = &H::TttNam,
     .prepareHeader = &PrepareHeader,
-    .writeHeader = &WriteHeaderLine,
+    .headerLine = kKeyHeaderLine,
     .writePosition = &WriteKeyPositionLine,
 };
 

@@ -5,16 +5,19 @@
 // line in the run log.
 #pragma once
 
-#include "db/session.h"
 #include "export/key_records.h"
 #include "export/table_pair.h"
 
 namespace skarvik {
 
+extern const Query<KeyTableHeader> kKeyHeaderQuery;  // SQL_Open_TstKopfAlt
+extern const LineLayout kKeyHeaderLine;              // TstKopf.dat
+
 extern const TablePairExport<KeyTableHeader, KeyPosition> kKeyTables;
 
-// True when both files were written and closed whole, whatever the queries
-// did (their failures are in the run log).
-inline bool ExportKeyTables(Session& session) { return ExportTablePair(session, kKeyTables); }
+// Sets TttArt, TttTas, the model value and the model of the header from the
+// key-model table; a model outside it keeps all but TttTas, which becomes
+// "1". Expects the model value to hold the header's text already.
+void ApplyKeyModel(KeyTableHeader& header);
 
 }  // namespace skarvik

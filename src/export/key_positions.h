@@ -6,11 +6,12 @@
 
 #include "db/query.h"
 #include "export/key_records.h"
-#include "export/line_sink.h"
+#include "export/line_layout.h"
 
 namespace skarvik {
 
 extern const Query<KeyPosition> kKeyPositionQuery;  // SQL_Open_TstPosAlt
+extern const LineLayout kKeyPositionLine;           // TstPos.dat
 
 // Brings one position into the newer system's form and writes its line.
 void WriteKeyPositionLine(LineSink& sink, KeyPosition& position, const KeyTableHeader& header);

@@ -56,6 +56,7 @@ struct KeyPosition {
   Text<3> TtaAps;   // written as the position's TtaPos
   Text<2> TtaTav;   // "0" when the old system left it empty
   Text<51> TtaTxt;  // the whole column; the newer system takes 30 characters
+  Text<11> model;   // not a column: the model of its header as written
 };
 static_assert(std::is_trivially_copyable_v<KeyPosition>);
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "export/model_codes.h"
 #include "export/terminal_lines.h"
 
 namespace skarvik {
@@ -11,15 +12,14 @@ namespace {
 using Z = ReaderRecord;
 
 constexpr Column<Z> kColumns[] = {
-    column<&Z::ZlsTrm>("ZlsTrm"), column<&Z::ZlsLes>("ZlsLes"), column<&Z::ZlsZko>("ZlsZko"),
-    column<&Z::ZlsAus>("ZlsAus"), column<&Z::ZlsTfr>("ZlsTfr"), column<&Z::ZlsTvr>("ZlsTvr"),
-    column<&Z::ZlsEin>("ZlsEin"), column<&Z::ZlsAdr>("ZlsAdr"), column<&Z::ZlsTxt>("ZlsTxt"),
-    column<&Z::ZlsKtx>("ZlsKtx"), column<&Z::ZlsSta>("ZlsSta"), column<&Z::ZlsErf>("ZlsErf"),
+    column<&Z::ZlsTrm>("ZlsTrm"), column<&Z::ZlsLes>("ZlsLes"),
+    column<&Z::ZlsZko>("ZlsZko"), column<&Z::ZlsAus>("ZlsAus"),
+    column<&Z::ZlsTfr>("ZlsTfr"), column<&Z::ZlsTvr>("ZlsTvr"),
+    column<&Z::ZlsEin>("ZlsEin"), column<&Z::ZlsAdr>("ZlsAdr"),
+    column<&Z::ZlsTxt>("ZlsTxt"), column<&Z::ZlsKtx>("ZlsKtx"),
+    column<&Z::ZlsSta>("ZlsSta"), column<&Z::ZlsErf>("ZlsErf", ColumnUse::kReadOnly),
 };
 
-// Models whose reader at address 1 is not built in.
-constexpr std::string_view kModelsWithoutInternalReader[] = {"8316-301", "8359-002", "8374-010",
-                                                             "8374-614"};
 constexpr int kReadersPerGroup = 8;
 
 // C semantics on purpose: truncating division and a remainder with the sign
@@ -42,11 +42,21 @@ void FillEmptyFields(Z& reader, ReaderPass pass) {
   }
 }
 
-void WriteReaderLine(LineSink& sink, const char* kind, const Z& z) {
-  sink.writeLine({kind, z.ZlsTrm.view(), z.ZlsLes.view(), z.ZlsZko.view(), z.ZlsAus.view(),
-                  z.ZlsTfr.view(), z.ZlsTvr.view(), z.ZlsEin.view(), z.ZlsAdr.view(),
-                  z.ZlsTxt.view(), z.ZlsKtx.view(), z.ZlsSta.view(), z.ZlsErf.view()});
-}
+constexpr LineField kReaderFields[] = {
+    field<&Z::kind>("reader kind"),
+    field<&Z::ZlsTrm>("ZlsTrm", FieldRole::kKey),
+    field<&Z::ZlsLes>("ZlsLes", FieldRole::kKey),
+    field<&Z::ZlsZko>("ZlsZko"),
+    field<&Z::ZlsAus>("ZlsAus"),
+    field<&Z::ZlsTfr>("ZlsTfr"),
+    field<&Z::ZlsTvr>("ZlsTvr"),
+    field<&Z::ZlsEin>("ZlsEin"),
+    field<&Z::ZlsAdr>("ZlsAdr"),
+    field<&Z::ZlsTxt>("ZlsTxt"),
+    field<&Z::ZlsKtx>("ZlsKtx"),
+    field<&Z::ZlsSta>("ZlsSta"),
+    field<&Z::ZlsErf>("ZlsErf", FieldRole::kCreator),
+};
 
 }  // namespace
 
@@ -57,11 +67,10 @@ const Query<ReaderRecord> kReaderQuery = {
     .from = " FROM  VKSYSTEM.Vks401Zls  WHERE  ZlsTrm = '%s'",
 };
 
+const LineLayout kReaderLine = {.fields = kReaderFields};
+
 const char* ReaderKind(std::string_view model, std::string_view address) {
-  for (const std::string_view excluded : kModelsWithoutInternalReader) {
-    if (model == excluded) return "LESEXT";
-  }
-  return address == "1" ? "LESINT" : "LESEXT";
+  return HasInternalReader(model) && address == "1" ? "LESINT" : "LESEXT";
 }
 
 void WriteReaderLines(Cursor<ReaderRecord>& readers, const TerminalRecord& terminal,
@@ -69,7 +78,8 @@ void WriteReaderLines(Cursor<ReaderRecord>& readers, const TerminalRecord& termi
   for (ReaderRecord& reader : readers.rows(terminal.TrmNam.view())) {
     FillEmptyFields(reader, pass);
     reader.ZlsErf.assign(kImportCreator);
-    WriteReaderLine(sink, ReaderKind(terminal.TrmMod.view(), reader.ZlsAdr.view()), reader);
+    reader.kind.assign(ReaderKind(terminal.TrmMod.view(), reader.ZlsAdr.view()));
+    WriteLine(sink, kReaderLine, reader);
   }
 }
 

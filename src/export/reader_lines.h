@@ -6,12 +6,13 @@
 #pragma once
 
 #include "db/cursor.h"
-#include "export/line_sink.h"
+#include "export/line_layout.h"
 #include "export/terminal_record.h"
 
 namespace skarvik {
 
 struct ReaderRecord {
+  Text<7> kind;      // not a column: "LESINT" or "LESEXT"
   Text<256> ZlsTrm;  // the owning terminal's name
   Text<6> ZlsLes;    // running number of the reader on its terminal
   Text<6> ZlsZko;
@@ -27,6 +28,9 @@ struct ReaderRecord {
 };
 
 extern const Query<ReaderRecord> kReaderQuery;  // SQL_OpenReader
+
+// The kind of the reader, then the 12 fields of a ReaderRecord.
+extern const LineLayout kReaderLine;
 
 // The terminal table derives address and group number; the type table only
 // copies the running number into an empty address.

@@ -3,31 +3,22 @@
 // the first and the table's positions in the second; each asks the
 // terminal-type table whether a type names the table, and leaves out, with
 // a log line, the tables that no type uses. A TablePairExport describes one
-// such export; ExportTablePair runs it.
+// such export; WriteTablePair runs it.
 #pragma once
 
-#include <functional>
 #include <string_view>
 
 #include "base/log_sink.h"
 #include "base/text.h"
 #include "db/cursor.h"
 #include "db/session.h"
-#include "export/line_sink.h"
+#include "export/line_layout.h"
 #include "export/terminal_assignment.h"
 
 namespace skarvik {
 
-struct FilePair {
-  const char* headerPath;
-  const char* headerWord;  // the record word of the console messages
-  const char* positionPath;
-  const char* positionWord;
-};
-
 template <class Header, class Position>
 struct TablePairExport {
-  FilePair files;
   const Query<Header>& headers;      // every table
   const Query<Position>& positions;  // the positions of one table, by its name
   AssignedBy assignedBy;             // the type-table column that names a table
@@ -36,7 +27,7 @@ struct TablePairExport {
   // Brings a used table's header into the newer system's form; model is
   // that of the first terminal type naming the table.
   void (*prepareHeader)(Header& header, const ModelString& model);
-  void (*writeHeader)(LineSink& sink, const Header& header);
+  const LineLayout& headerLine;
   // Brings one position into the newer system's form and writes it; header
   // is its table's, as written.
   void (*writePosition)(LineSink& sink, Position& position, const Header& header);
@@ -58,24 +49,11 @@ void WriteTablePair(Session& session, const TablePairExport<Header, Position>& p
       continue;
     }
     pair.prepareHeader(header, *model);
-    pair.writeHeader(headerSink, header);
+    WriteLine(headerSink, pair.headerLine, header);
     for (Position& position : positions.rows(name)) {
       pair.writePosition(positionSink, position, header);
     }
   }
-}
-
-// Creates both files (the header file stays behind, empty, when the
-// position file cannot be created), lets write fill them and closes them:
-// true when both were written and closed whole.
-bool WithFilePair(const FilePair& files,
-                  const std::function<void(LineSink& headers, LineSink& positions)>& write);
-
-template <class Header, class Position>
-bool ExportTablePair(Session& session, const TablePairExport<Header, Position>& pair) {
-  return WithFilePair(pair.files, [&](LineSink& headers, LineSink& positions) {
-    WriteTablePair(session, pair, headers, positions);
-  });
 }
 
 }  // namespace skarvik

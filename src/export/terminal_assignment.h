@@ -10,8 +10,9 @@
 #include <optional>
 #include <string_view>
 
+#include "db/query.h"
 #include "db/session.h"
-#include "export/terminal_type.h"
+#include "export/model_codes.h"
 
 namespace skarvik {
 
@@ -21,14 +22,18 @@ enum class AssignedBy {
   kTsmTas,  // key tables
 };
 
+struct AssignedType {
+  ModelString TsmTyp;
+};
+
+// One query per column of the type table, so that the column name is part
+// of the fixed text and only the table name is a key (SQL_GetTerm).
+extern const Query<AssignedType> kAssignmentBySal;
+extern const Query<AssignedType> kAssignmentByTas;
+
 // The model of the first terminal type naming tableName in column; nothing
 // when no type names it or the query failed (logged).
 std::optional<ModelString> SQL_GetTerm(Session& session, std::string_view tableName,
                                        AssignedBy column);
-
-// What a stored type becomes on its way out: a numeric code turns into its
-// model string, every 8316-3 model is the 8316-300 of the newer system, and
-// an 8374-010 is taken for its successor 8374-050.
-void NormalizeAssignedModel(ModelString& model);
 
 }  // namespace skarvik

@@ -1,6 +1,6 @@
 #include "export/terminal_lines.h"
 
-#include "export/terminal_type.h"
+#include "export/model_codes.h"
 
 namespace skarvik {
 namespace {
@@ -8,23 +8,47 @@ namespace {
 using R = TerminalRecord;
 
 constexpr Column<R> kTerminalColumns[] = {
-    column<&R::TrmNam>("TrmNam"), column<&R::TrmInt>("TrmInt"), column<&R::TrmMod>("TrmMod"),
-    column<&R::TrmTas>("TrmTas"), column<&R::TrmSal>("TrmSal"), column<&R::TrmUpl>("TrmUpl"),
-    column<&R::TrmDnl>("TrmDnl"), column<&R::TrmSpr>("TrmSpr"), column<&R::TrmDtm>("TrmDtm"),
-    column<&R::TrmApp>("TrmApp"), column<&R::TrmLog>("TrmLog"), column<&R::TrmPra>("TrmPra"),
-    column<&R::TrmSyn>("TrmSyn"), column<&R::TrmFnk>("TrmFnk"), column<&R::TrmDis>("TrmDis"),
-    column<&R::TrmTon>("TrmTon"), column<&R::TrmDau>("TrmDau"), column<&R::TrmLst>("TrmLst"),
-    column<&R::TrmHst>("TrmHst"), column<&R::TrmAlf>("TrmAlf"), column<&R::TrmSto>("TrmSto"),
-    column<&R::TrmTxt>("TrmTxt"), column<&R::TrmKtx>("TrmKtx"), column<&R::TrmSta>("TrmSta"),
-    column<&R::TrmErf>("TrmErf"),
+    column<&R::TrmNam>("TrmNam", ColumnUse::kKey),
+    column<&R::TrmInt>("TrmInt"),
+    column<&R::TrmMod>("TrmMod"),
+    column<&R::TrmTas>("TrmTas"),
+    column<&R::TrmSal>("TrmSal"),
+    column<&R::TrmUpl>("TrmUpl"),
+    column<&R::TrmDnl>("TrmDnl"),
+    column<&R::TrmSpr>("TrmSpr"),
+    column<&R::TrmDtm>("TrmDtm"),
+    column<&R::TrmApp>("TrmApp"),
+    column<&R::TrmLog>("TrmLog"),
+    column<&R::TrmPra>("TrmPra"),
+    column<&R::TrmSyn>("TrmSyn"),
+    column<&R::TrmFnk>("TrmFnk"),
+    column<&R::TrmDis>("TrmDis"),
+    column<&R::TrmTon>("TrmTon"),
+    column<&R::TrmDau>("TrmDau"),
+    column<&R::TrmLst>("TrmLst"),
+    column<&R::TrmHst>("TrmHst"),
+    column<&R::TrmAlf>("TrmAlf"),
+    column<&R::TrmSto>("TrmSto"),
+    column<&R::TrmTxt>("TrmTxt"),
+    column<&R::TrmKtx>("TrmKtx"),
+    column<&R::TrmSta>("TrmSta"),
+    column<&R::TrmErf>("TrmErf", ColumnUse::kReadOnly),
 };
 
 // The type-table rows fill the terminal fields they stand for.
 constexpr Column<R> kTypeTableColumns[] = {
-    column<&R::TrmNam>("TsmNam"), column<&R::TrmMod>("TsmTyp"), column<&R::TrmTas>("TsmTas"),
-    column<&R::TrmSal>("TsmSal"), column<&R::TrmUpl>("TsmUpl"), column<&R::TrmDnl>("TsmDnl"),
-    column<&R::TrmSpr>("TsmSpr"), column<&R::TrmTxt>("TsmTxt"), column<&R::TrmKtx>("TsmKtx"),
-    column<&R::TsmKsw>("TsmKsw"), column<&R::TrmSta>("TsmSta"), column<&R::TrmErf>("TsmErf"),
+    column<&R::TrmNam>("TsmNam", ColumnUse::kKey),
+    column<&R::TrmMod>("TsmTyp"),
+    column<&R::TrmTas>("TsmTas"),
+    column<&R::TrmSal>("TsmSal"),
+    column<&R::TrmUpl>("TsmUpl"),
+    column<&R::TrmDnl>("TsmDnl"),
+    column<&R::TrmSpr>("TsmSpr"),
+    column<&R::TrmTxt>("TsmTxt"),
+    column<&R::TrmKtx>("TsmKtx"),
+    column<&R::TsmKsw>("TsmKsw", ColumnUse::kReadOnly),
+    column<&R::TrmSta>("TsmSta"),
+    column<&R::TrmErf>("TsmErf", ColumnUse::kReadOnly),
 };
 
 void MapNumericType(R& terminal) {
@@ -51,17 +75,55 @@ const Query<R> kTypeTableQuery = {
     .from = " FROM  VKSYSTEM.Vks114Tsm",
 };
 
-void WriteTrmLine(LineSink& sink, const R& r) {
-  const CommunicationParameters& c = r.com;
-  sink.writeLine(
-      {"TRM",           r.TrmNam.view(),     r.TrmTas.view(), r.TrmSal.view(), r.TrmUpl.view(),
-       r.TrmDnl.view(), r.TrmSpr.view(),     r.TrmDtm.view(), r.TrmApp.view(), r.TrmLog.view(),
-       r.TrmPra.view(), r.TrmSyn.view(),     r.TrmTon.view(), r.TrmDau.view(), r.TrmLst.view(),
-       r.TrmHst.view(), r.TrmAlf.view(),     r.TrmSto.view(), r.TrmTxt.view(), r.TrmKtx.view(),
-       r.TrmSta.view(), r.TrmErf.view(),     r.TrmInt.view(), r.TrmMod.view(), r.TrmFnk.view(),
-       r.TrmDis.view(), c.ComTwx.view(),     c.ComPor.view(), c.ComSch.view(), c.ComSto.view(),
-       c.ComIpa.view(), c.ComSub.view(),     c.ComGat.view(), c.ComShs.view(), c.ComTmp.view(),
-       c.ComEvp.view(), c.dialNumber.view(), c.ComLer.view(), c.ComDwl.view(), c.ComGid.view()});
-}
+namespace {
+
+using C = CommunicationParameters;
+
+constexpr LineField kTrmFields[] = {
+    wordField<kTrmWord>(),
+    field<&R::TrmNam>("TrmNam", FieldRole::kKey),
+    field<&R::TrmTas>("TrmTas"),
+    field<&R::TrmSal>("TrmSal"),
+    field<&R::TrmUpl>("TrmUpl"),
+    field<&R::TrmDnl>("TrmDnl"),
+    field<&R::TrmSpr>("TrmSpr"),
+    field<&R::TrmDtm>("TrmDtm"),
+    field<&R::TrmApp>("TrmApp"),
+    field<&R::TrmLog>("TrmLog"),
+    field<&R::TrmPra>("TrmPra"),
+    field<&R::TrmSyn>("TrmSyn"),
+    field<&R::TrmTon>("TrmTon"),
+    field<&R::TrmDau>("TrmDau"),
+    field<&R::TrmLst>("TrmLst"),
+    field<&R::TrmHst>("TrmHst"),
+    field<&R::TrmAlf>("TrmAlf"),
+    field<&R::TrmSto>("TrmSto"),
+    field<&R::TrmTxt>("TrmTxt"),
+    field<&R::TrmKtx>("TrmKtx"),
+    field<&R::TrmSta>("TrmSta"),
+    field<&R::TrmErf>("TrmErf", FieldRole::kCreator),
+    field<&R::TrmInt>("TrmInt"),
+    field<&R::TrmMod>("TrmMod", FieldRole::kModel),
+    field<&R::TrmFnk>("TrmFnk"),
+    field<&R::TrmDis>("TrmDis"),
+    nestedField<&R::com, &C::ComTwx>("ComTwx"),
+    nestedField<&R::com, &C::ComPor>("ComPor"),
+    nestedField<&R::com, &C::ComSch>("ComSch"),
+    nestedField<&R::com, &C::ComSto>("ComSto"),
+    nestedField<&R::com, &C::ComIpa>("ComIpa"),
+    nestedField<&R::com, &C::ComSub>("ComSub"),
+    nestedField<&R::com, &C::ComGat>("ComGat"),
+    nestedField<&R::com, &C::ComShs>("ComShs"),
+    nestedField<&R::com, &C::ComTmp>("ComTmp"),
+    nestedField<&R::com, &C::ComEvp>("ComEvp"),
+    nestedField<&R::com, &C::dialNumber>("dial number"),
+    nestedField<&R::com, &C::ComLer>("ComLer"),
+    nestedField<&R::com, &C::ComDwl>("ComDwl"),
+    nestedField<&R::com, &C::ComGid>("ComGid"),
+};
+
+}  // namespace
+
+const LineLayout kTrmLine = {.word = kTrmWord, .fields = kTrmFields};
 
 }  // namespace skarvik

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "db/query.h"
-#include "export/line_sink.h"
+#include "export/line_layout.h"
 #include "export/terminal_record.h"
 
 namespace skarvik {
@@ -12,10 +12,14 @@ namespace skarvik {
 extern const Query<TerminalRecord> kTerminalQuery;   // SQL_Open_TermAlt
 extern const Query<TerminalRecord> kTypeTableQuery;  // SQL_Open_Vks114Tsm
 
+// The creator every line carries in place of the row's own; the TRM lines
+// of the terminal-type table carry the second one.
 inline constexpr char kImportCreator[] = "VKImport";
 inline constexpr char kTypeTableCreator[] = "VKImport(Vks114Tsm)";
 
-// "TRM" and the 39 fields of the record.
-void WriteTrmLine(LineSink& sink, const TerminalRecord& r);
+inline constexpr char kTrmWord[] = "TRM";
+
+// "TRM" and the 39 fields of a TerminalRecord.
+extern const LineLayout kTrmLine;
 
 }  // namespace skarvik

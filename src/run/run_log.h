@@ -12,13 +12,10 @@
 #include <string_view>
 
 #include "base/log_sink.h"
+#include "site/paths.h"
 
 namespace skarvik {
 
-// Relative to the working directory, two levels below the newer system's
-// root; the same on every platform.
-inline constexpr char kRunLogFile[] = "../../Kelvarion_php/log/Brolandix#Log.txt";
-inline constexpr char kRunLogBackupFile[] = "../../Kelvarion_php/log/Brolandix#Log_bak.txt";
 inline constexpr long kRunLogRotationSize = 10L * 1024 * 1024;
 
 // Appends text and a line feed to the log at path; rotates into backupPath.

@@ -4,13 +4,11 @@
 
 #include "base/text_stream.h"
 #include "db/session.h"
-#include "export/balance_export.h"
-#include "export/device_export.h"
-#include "export/key_export.h"
-#include "run/login.h"
+#include "export/export_plan.h"
 #include "run/purge.h"
 #include "run/run_log.h"
 #include "run/usage.h"
+#include "site/login.h"
 
 namespace skarvik {
 namespace {
@@ -29,6 +27,23 @@ int ExitCodeOf(bool filesWritten, const Session& session) {
   return session.queryFailures() > 0 ? kExitQueryFailed : kExitOk;
 }
 
+// Every file of the plan that this session writes, in plan order; false
+// unless every one was written whole. The purge empties the table the
+// device export has just read: only a whole Device.dat, with no query
+// failure, holds what it deletes, so anything less leaves it.
+bool ExportAll(Session& session) {
+  bool filesWritten = true;
+  for (const std::span<const PlannedFile> group : WriterGroups(session)) {
+    const bool whole = ExportFiles(session, group);
+    filesWritten = whole && filesWritten;
+    if (ReadsPurgedTable(group) && whole && session.queryFailures() == 0 &&
+        PurgesCommunicationTable(session)) {
+      SQL_DeleteComParm(session);
+    }
+  }
+  return filesWritten;
+}
+
 }  // namespace
 
 int RunSkarvik(int argc, char* argv[]) {
@@ -41,22 +56,12 @@ int RunSkarvik(int argc, char* argv[]) {
   log.writeLine(kStartLine);
 
   Session session(log, debugFlag);
-  const int opened = session.OpenSourceDb(argv[1], &LookUpLogin);
-  if (opened != 0) {
-    log.writeLine(Format("Verbinden mit Quell-Datenbank fehlgeschlagen, Fehler: %d", opened));
-    return opened;
+  if (!session.OpenSourceDb(argv[1], &LookUpLogin)) {
+    log.writeLine(
+        Format("Verbinden mit Quell-Datenbank fehlgeschlagen, Fehler: %d", kConnectionFailed));
+    return kExitNotStarted;
   }
-  bool filesWritten = ExportDevices(session);
-  // The purge empties the table the device export has just read. Only a
-  // whole Device.dat holds what it deletes, so anything less leaves it.
-  const bool devicesWhole = filesWritten && session.queryFailures() == 0;
-  if (devicesWhole && PurgesCommunicationTable(session.dbSystem().view())) {
-    SQL_DeleteComParm(session);
-  }
-  if (!session.specialSource()) {
-    filesWritten = ExportBalanceTables(session) && filesWritten;
-    filesWritten = ExportKeyTables(session) && filesWritten;
-  }
+  const bool filesWritten = ExportAll(session);
   session.SQL_CloseConnection();
   log.writeLine(kEndLine);
   return ExitCodeOf(filesWritten, session);

@@ -8,7 +8,8 @@
 
 namespace skarvik {
 
-enum ExitCode : int {
+// The exit status of skarvik.
+enum SkarvikExit : int {
   kExitOk = 0,
   kExitQueryFailed = 1,  // a query failure stands in the run log
   kExitFileFailed = 90,  // an output file could not be created or written

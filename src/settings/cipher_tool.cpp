@@ -67,7 +67,7 @@ std::optional<Failure> CheckHex(std::string_view hex) {
   if (!IsUpperHex(hex)) {
     return Failure{"HEX may hold only the digits 0-9 and A-F (upper case)"};
   }
-  if (hex.size() % 16 != 0) {
+  if (hex.size() % kBlockDigits != 0) {
     return Failure{"HEX must have 16 digits for each block"};
   }
   return std::nullopt;

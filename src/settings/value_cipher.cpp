@@ -9,9 +9,6 @@
 namespace skarvik {
 namespace {
 
-constexpr std::size_t kBlockBytes = 8;
-constexpr std::size_t kBlockDigits = 2 * kBlockBytes;
-
 using Block = std::array<std::uint8_t, kBlockBytes>;
 
 std::uint32_t LoadHalf(const std::uint8_t* b) {

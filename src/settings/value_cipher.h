@@ -12,6 +12,7 @@
 // no key material stays in memory between lookups.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,11 @@
 #include "settings/blowfish.h"
 
 namespace skarvik {
+
+// A value is enciphered in blocks of 8 bytes, each stored as 16 hexadecimal
+// digits.
+inline constexpr std::size_t kBlockBytes = 8;
+inline constexpr std::size_t kBlockDigits = 2 * kBlockBytes;
 
 // The key every value of the settings file is enciphered with.
 inline constexpr std::string_view kSettingsKey = "VORTAKS";

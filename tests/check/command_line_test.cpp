@@ -5,6 +5,8 @@
 #include <sstream>
 #include <vector>
 
+#include "skarvik_version.h"
+
 namespace skarvik::check {
 namespace {
 
@@ -54,13 +56,13 @@ TEST(ParseCommandLine, WrongUsageIsReportedOnErrAndExitsTwo) {
 TEST(ParseCommandLine, HelpAndVersionGoToOutAndExitZero) {
   struct Case {
     std::vector<const char*> words;
-    const char* shows;
+    std::string shows;
   } cases[] = {
       {{"--help"}, "Exit status:"},
       {{"-h"}, "preflight"},
       {{"preflight", "--help"}, "--fail-on blocker|error|warning"},
       {{"verify", "-h"}, "in the working directory"},
-      {{"--version"}, "skarvik-check " SKARVIK_VERSION "\n"},
+      {{"--version"}, std::string("skarvik-check ") + kSkarvikVersion + "\n"},
   };
   for (const Case& c : cases) {
     const Outcome outcome = Parse(c.words);

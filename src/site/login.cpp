@@ -1,6 +1,6 @@
-#include "run/login.h"
+#include "site/login.h"
 
-#include "base/platform.h"
+#include "site/paths.h"
 #include "settings/ini_lookup.h"
 
 namespace skarvik {
@@ -21,11 +21,11 @@ void LookUpLogin(Login& login) {
   TakeSetting("DB_SYSTEM", login.dbSystem);
 }
 
-bool PurgesCommunicationTable(std::string_view dbSystem) {
-  Text<41> upper;
-  upper.assign(dbSystem);
+bool PurgesCommunicationTable(const Session& session) {
+  if (session.specialSource()) return false;
+  Text<41> upper = session.dbSystem();
   StrUpper(upper.data());
-  return dbSystem.size() <= upper.kCapacity && (upper == "MSSQL" || upper == "SQLSERVER");
+  return upper == "MSSQL" || upper == "SQLSERVER";
 }
 
 }  // namespace skarvik

@@ -1,4 +1,4 @@
-#include "export/terminal_assignment.h"
+#include "export/model_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace skarvik {
 namespace {
 
-TEST(TerminalAssignment, StoredTypesBecomeTheModelsTheNewerSystemKnows) {
+TEST(ModelCodes, StoredTypesBecomeTheModelsTheNewerSystemKnows) {
   struct Case {
     std::string stored;
     std::string model;
