@@ -16,12 +16,9 @@ std::string_view WithoutTrailingBlanks(std::string_view value) {
   return end == std::string_view::npos ? std::string_view() : value.substr(0, end + 1);
 }
 
-// The key of a row as the export uses it: the first column, cut and trimmed.
+// The key of a row as the export uses it: its first column, as fetched.
 std::string KeyOfRow(std::span<const RawField> fields) {
-  if (fields.empty()) return "";
-  std::string_view value = fields[0].value;
-  value = value.substr(0, std::min(value.find('\0'), fields[0].width - 1));
-  return std::string(WithoutTrailingBlanks(value));
+  return fields.empty() ? "" : std::string(fields[0].fetched);
 }
 
 }  // namespace

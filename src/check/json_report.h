@@ -1,16 +1,18 @@
 // The report as a script reads it: one JSON document, versioned.
 //
 //   {"format": "skarvik-check-report", "formatVersion": 1,
-//    "command": "preflight", "dataSource": "VELKORA",
+//    "command": "preflight", "dataSource": "VKOLD",
 //    "sections": [{"id": "hazards", "title": "Hazards per column",
-//                  "facts": {"Rows read": 120, "Driver": "SQLite3"},
+//                  "facts": {},
 //                  "findings": [{"id": "hazard.comma", "severity": "error",
-//                                "title": "A value holds a comma", "count": 3,
-//                                "examples": [{"file": "Device.dat", "line": 3,
-//                                              "key": "T01", "column": "TrmNam",
-//                                              "value": "Kasse, 1",
-//                                              "effect": "..."}]}]}],
-//    "verdict": {"blockers": 0, "errors": 1, "warnings": 0}}
+//                                "title": "comma in TrmNam", "count": 1,
+//                                "examples": [{"file": "Device.dat", "line": 109,
+//                                              "key": "Tor 3, Einfahrt",
+//                                              "column": "TrmNam",
+//                                              "value": "Tor 3, Einfahrt",
+//                                              "effect": "41 fields instead of 40 from field 3
+//                                              on"}]}]}],
+//    "verdict": {"blockers": 0, "errors": 7, "warnings": 6}}
 //
 // Keys keep this order. "severity" is the one the finding counts with (info
 // for a passed check and for a count of nothing); "passed" is there only for

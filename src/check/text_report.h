@@ -12,23 +12,25 @@
 // fits in 79 columns, else on the next; a finding with more occurrences
 // than examples says how many more. The verdict line is always last:
 //
-//   skarvik-check preflight, data source VELKORA
+//   skarvik-check preflight, data source VKOLD
 //
 //   0. Where it runs
-//      Settings file  ../../Files/Kelvarion.Ini
-//      LOGIN          found
-//      [info]    passed  The log directory is writable
+//      settings file      ../../Files/Kelvarion.Ini found
+//      LOGIN              found, enciphered
 //
-//   1. Hazards per column
-//      [ERROR]        3  A value holds a comma
-//         Device.dat line 3, key "T01", TrmNam = "Kasse, 1"
-//           -> 41 fields instead of 40 from field 12 on
-//         key "T07", TrmOrt = "Ost,West" -> 41 fields instead of 40
-//         ... and 1 more
-//      [WARNING]      1  A key ends in blanks
-//         key "T02  " -> found by no lookup here
+//   2. Driver fitness
+//      [info]    passed  a second statement runs while the first still has rows
 //
-//   preflight: 0 blockers, 1 error, 1 warning
+//   4. Hazards per column
+//      [ERROR]        3  comma in ZlsTrm
+//         Device.dat line 110, key "Tor 3, Einfahrt, 9", ZlsTrm = "Tor 3, Einfahrt"
+//           -> 14 fields instead of 13 from field 3 on
+//         ... and 2 more
+//      [WARNING]      1  key ending in blanks or tabs: TrmNam
+//         key "Pforte", TrmNam = "Pforte "
+//           -> looked up as "Pforte": a database that compares blanks exactly finds nothing for it
+//
+//   preflight: 0 blockers, 7 errors, 6 warnings
 //
 // With quiet, only the findings that count as errors or blockers are
 // shown, each under its section's heading, and the verdict line: a report

@@ -17,6 +17,7 @@
 // the cursor; the cursor therefore cannot be copied or moved.
 #pragma once
 
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string>
@@ -151,7 +152,9 @@ class Cursor {
     }
   }
 
-  void showRowToObserver() {
+  // The wide buffers' values, each also into its field as the driver
+  // would have put it there.
+  void takeWideRow() {
     raw_.clear();
     int number = 1;
     for (const Column<Record>& column : query_.columns) {
@@ -160,6 +163,14 @@ class Cursor {
       raw.kept = column.kept;
       raw_.push_back(raw);
     }
+  }
+
+  void showRowToObserver() {
+    std::size_t i = 0;
+    for (const Column<Record>& column : query_.columns) {
+      const char* field = column.field(row_);
+      raw_[i++].fetched = std::string_view(field, ::strnlen(field, column.width));
+    }
     observer_->fetched(query_.cursor, raw_);
   }
 
@@ -167,7 +178,7 @@ class Cursor {
   bool advance() {
     row_ = Record{};
     if (core_.fetchRow() != Fetch::kRow) return false;
-    if (observer_ != nullptr) showRowToObserver();
+    if (observer_ != nullptr) takeWideRow();
     for (const Column<Record>& column : query_.columns) {
       char* field = column.field(row_);
       field[column.width - 1] = '\0';
@@ -177,6 +188,7 @@ class Cursor {
       if (column.cut != nullptr) column.cut(row_);
     }
     if (query_.afterFetch != nullptr) query_.afterFetch(row_);
+    if (observer_ != nullptr) showRowToObserver();
     current_ = row_;
     return true;
   }

@@ -16,14 +16,18 @@
 
 namespace skarvik {
 
-// A column's value as the driver delivered it.
+// A column's value as the driver delivered it, and as the fetch left it in
+// the record.
 struct RawField {
   const char* column;
   std::string_view value;  // all the bytes the driver reported, NULs included
-  bool cut;                // longer than the wide buffer: value is its beginning
-  std::size_t width;       // the record field's bytes, its NUL included
-  ColumnUse use;           // whether the value reaches a file
-  std::size_t kept;        // characters of it the file keeps
+  // The record's field after the fetch: cut to its width, trimmed and
+  // brought into form by the query, as the export goes on with it.
+  std::string_view fetched;
+  bool cut;           // longer than the wide buffer: value is its beginning
+  std::size_t width;  // the record field's bytes, its NUL included
+  ColumnUse use;      // whether the value reaches a file
+  std::size_t kept;   // characters of it the file keeps
 };
 
 class CursorObserver {
@@ -31,7 +35,8 @@ class CursorObserver {
   virtual ~CursorObserver() = default;
   // The query of kind ran for key ("" for one without a key).
   virtual void opened(CursorKind kind, std::string_view key) = 0;
-  // A row arrived; fields in select-list order.
+  // A row arrived and was fetched into its record; fields in select-list
+  // order.
   virtual void fetched(CursorKind kind, std::span<const RawField> fields) = 0;
   // A one-row lookup for key had a further row, which the export never reads.
   virtual void leftUnread(CursorKind kind, std::string_view key) = 0;

@@ -1,7 +1,7 @@
 #include "site/login.h"
 
-#include "site/paths.h"
 #include "settings/ini_lookup.h"
+#include "site/paths.h"
 
 namespace skarvik {
 namespace {

@@ -46,7 +46,7 @@ class InProcessExport : public ::testing::Test {
 
   void writeDeviceLines() {
     char name[] = "UNIT";
-    ASSERT_EQ(session_.OpenSourceDb(name, [](Login&) {}), 0);
+    ASSERT_TRUE(session_.OpenSourceDb(name, [](Login&) {}));
     WriteDeviceLines(session_, sink_);
   }
 
