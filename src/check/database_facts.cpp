@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 
 #include "db/cursor.h"
 #include "db/odbc_handle.h"
@@ -55,6 +56,27 @@ std::string InfoText(Session& session, SQLUSMALLINT infoType) {
   if (!SQL_SUCCEEDED(rc)) return "";
   text.back() = '\0';
   return text.data();
+}
+
+std::vector<std::string> ColumnValues(Session& session, std::string_view table,
+                                      std::string_view column) {
+  std::string sql =
+      "SELECT " + std::string(column) + " FROM " + TableName(table, session.unqualifiedNames());
+  StmtHandle stmt;
+  std::vector<std::string> values;
+  std::array<char, 1024> value{};
+  SQLLEN length = 0;
+  if (!SQL_SUCCEEDED(stmt.allocate(session.hDbc())) ||
+      !SQL_SUCCEEDED(SQLExecDirect(stmt.get(), reinterpret_cast<SQLCHAR*>(sql.data()), SQL_NTS)) ||
+      !SQL_SUCCEEDED(SQLBindCol(stmt.get(), 1, SQL_C_CHAR, value.data(),
+                                static_cast<SQLLEN>(value.size()), &length))) {
+    return values;
+  }
+  while (SQL_SUCCEEDED(SQLFetch(stmt.get()))) {
+    if (length == SQL_NULL_DATA) continue;
+    values.emplace_back(value.data(), ::strnlen(value.data(), value.size() - 1));
+  }
+  return values;
 }
 
 std::optional<std::int64_t> CountRows(Session& session, std::string_view table) {

@@ -23,6 +23,11 @@ std::string InfoText(Session& session, SQLUSMALLINT infoType);
 // names its tables; nothing when the query failed.
 std::optional<std::int64_t> CountRows(Session& session, std::string_view table);
 
+// Every value of column in the old table, as stored (NULLs left out);
+// nothing when the query failed.
+std::vector<std::string> ColumnValues(Session& session, std::string_view table,
+                                      std::string_view column);
+
 // The table the queries of kind read.
 std::string_view TableRead(CursorKind kind);
 

@@ -5,6 +5,7 @@
 
 #include "base/text_stream.h"
 #include "check/finding_kinds.h"
+#include "check/misread_bytes.h"
 
 namespace skarvik::check {
 namespace {
@@ -54,7 +55,7 @@ void Hazards::checkRawField(const RawField& field, std::span<const RawField> row
   // A key is looked up whether or not its row becomes a line; on a database
   // that compares blanks exactly it is why the row has no line.
   const std::string_view stored = field.value.substr(0, field.value.find('\0'));
-  if (field.use == ColumnUse::kKey && !text.empty() && stored.size() > text.size()) {
+  if (field.use == ColumnUse::kLookupKey && !text.empty() && stored.size() > text.size()) {
     findings_.add(MakeFinding(kHazardKeyBlanks, {{"column", field.column}}), field.column,
                   {.key = std::string(text),
                    .column = field.column,
@@ -75,14 +76,28 @@ void Hazards::lineWritten(const PlannedFile& file, long line,
   checkWrittenFields(file, line, fields);
 }
 
-// The import splits at every comma and ends the line at every line break.
+namespace {
+
+// Whether the value holds a byte any rule below looks at: most do not.
+bool WorthALook(std::string_view value) {
+  for (const char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte == ',' || byte < 0x20 || byte >= 0x7F) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// The import splits at every comma, ends the line at every line break and
+// reads every byte as ISO-8859-1.
 void Hazards::checkWrittenFields(const PlannedFile& file, long line,
                                  std::span<const std::string_view> fields) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    const std::string_view value = fields[i];
-    if (value.find_first_of(",\r\n") == std::string_view::npos) continue;
+    if (!WorthALook(fields[i])) continue;
     const LineLayout& layout = LayoutOf(file, fields[0]);
     const std::string column(i < layout.fields.size() ? layout.fields[i].name : "?");
+    const std::string_view value = fields[i];
     auto add = [&](FindingId which, std::string effect) {
       findings_.add(MakeFinding(which, {{"column", column}}), column,
                     {.file = file.name,
@@ -104,6 +119,8 @@ void Hazards::checkWrittenFields(const PlannedFile& file, long line,
     if (value.find('\r') != std::string_view::npos) {
       add(kHazardCarriageReturn, "line may split inside field " + std::to_string(i + 1));
     }
+    if (std::optional<std::string> control = ControlByte(value)) add(kHazardControlByte, *control);
+    if (std::optional<std::string> utf8 = Utf8Text(value)) add(kHazardUtf8, *utf8);
   }
 }
 

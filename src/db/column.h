@@ -14,9 +14,11 @@ namespace skarvik {
 
 // What becomes of a column's value.
 enum class ColumnUse {
-  kWritten,   // written to a file, as much of it as the field holds
-  kKey,       // written, and the key that the later lookups of the row run with
-  kReadOnly,  // read, never written: the import's own value or a derived one stands there
+  kWritten,    // written to a file, as much of it as the field holds
+  kLookupKey,  // written, and the key that the later lookups of the row run with
+  kRowKey,     // written, and names the row among the rows of its lookup
+  kModel,      // written, and the terminal model the row is of, as stored
+  kReadOnly,   // read, never written: the import's own value or a derived one stands there
 };
 
 template <class Record>
@@ -54,7 +56,7 @@ void CutInto(Record& row) {
 
 }  // namespace detail
 
-// column<&TerminalRecord::TrmNam>("TrmNam", ColumnUse::kKey).
+// column<&TerminalRecord::TrmNam>("TrmNam", ColumnUse::kLookupKey).
 template <auto kMember, class Record = typename detail::FieldOf<kMember>::Record>
 constexpr Column<Record> column(const char* name, ColumnUse use = ColumnUse::kWritten) {
   using Field = detail::FieldOf<kMember>;

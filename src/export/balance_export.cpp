@@ -9,7 +9,7 @@ using H = BalanceTableHeader;
 using P = BalancePosition;
 
 constexpr Column<H> kHeaderColumns[] = {
-    column<&H::TslNam>("TslNam", ColumnUse::kKey),
+    column<&H::TslNam>("TslNam", ColumnUse::kLookupKey),
     column<&H::TslDau>("TslDau"),
     cutColumn<&H::TslTxt, &H::text>("TslTxt"),
     column<&H::TslSta>("TslSta"),
@@ -18,7 +18,7 @@ constexpr Column<H> kHeaderColumns[] = {
 };
 
 constexpr Column<P> kPositionColumns[] = {
-    column<&P::TsaSal>("TsaSal"), column<&P::TsaLfd>("TsaLfd"),
+    column<&P::TsaSal>("TsaSal"), column<&P::TsaLfd>("TsaLfd", ColumnUse::kRowKey),
     column<&P::TsaAnz>("TsaAnz"), column<&P::TsaAus>("TsaAus"),
     column<&P::TsaSta>("TsaSta"), column<&P::TsaErf>("TsaErf", ColumnUse::kReadOnly),
     column<&P::TsaDat>("TsaDat"), column<&P::TsaSpl>("TsaSpl"),

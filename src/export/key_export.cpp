@@ -10,7 +10,7 @@ namespace {
 using H = KeyTableHeader;
 
 constexpr Column<H> kColumns[] = {
-    column<&H::TttNam>("TttNam", ColumnUse::kKey),
+    column<&H::TttNam>("TttNam", ColumnUse::kLookupKey),
     cutColumn<&H::TttTxt, &H::text>("TttTxt"),
     column<&H::TttKtx>("TttKtx"),
     column<&H::TttSta>("TttSta"),
@@ -19,7 +19,7 @@ constexpr Column<H> kColumns[] = {
     column<&H::TttArt>("TttArt"),
     // Always decided by the key-model table.
     column<&H::TttTas>("TttTas", ColumnUse::kReadOnly),
-    column<&H::TttTtp>("TttTtp"),
+    column<&H::TttTtp>("TttTtp", ColumnUse::kModel),
 };
 
 constexpr LineField kHeaderFields[] = {

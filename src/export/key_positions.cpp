@@ -13,7 +13,7 @@ constexpr Column<K> kColumns[] = {
     column<&K::TtaMnu>("TtaMnu"),
     column<&K::TtaTas>("TtaTas"),
     column<&K::TtaBch>("TtaBch"),
-    column<&K::TtaPos>("TtaPos"),
+    column<&K::TtaPos>("TtaPos", ColumnUse::kRowKey),
     cutColumn<&K::TtaTxt, &K::text>("TtaTxt"),
     column<&K::TtaDnc>("TtaDnc"),
     column<&K::TtaFtp>("TtaFtp"),
@@ -38,7 +38,7 @@ constexpr Column<K> kColumns[] = {
 
 constexpr LineField kFields[] = {
     field<&K::TtaNum>("TtaNum", FieldRole::kKey),
-    field<&K::model>("model", FieldRole::kModel),
+    field<&K::model>("model"),  // the header's, not the line's own
     field<&K::TtaMnu>("TtaMnu"),
     field<&K::TtaTas>("TtaTas"),
     field<&K::TtaBch>("TtaBch"),

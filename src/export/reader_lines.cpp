@@ -12,7 +12,7 @@ namespace {
 using Z = ReaderRecord;
 
 constexpr Column<Z> kColumns[] = {
-    column<&Z::ZlsTrm>("ZlsTrm"), column<&Z::ZlsLes>("ZlsLes"),
+    column<&Z::ZlsTrm>("ZlsTrm"), column<&Z::ZlsLes>("ZlsLes", ColumnUse::kRowKey),
     column<&Z::ZlsZko>("ZlsZko"), column<&Z::ZlsAus>("ZlsAus"),
     column<&Z::ZlsTfr>("ZlsTfr"), column<&Z::ZlsTvr>("ZlsTvr"),
     column<&Z::ZlsEin>("ZlsEin"), column<&Z::ZlsAdr>("ZlsAdr"),

@@ -5,7 +5,12 @@
 namespace skarvik {
 namespace {
 
-constexpr Column<AssignedType> kColumns[] = {column<&AssignedType::TsmTyp>("TsmTyp")};
+// The balance export writes the type's model; the key export only asks
+// whether a type names the table.
+constexpr Column<AssignedType> kModelColumns[] = {
+    column<&AssignedType::TsmTyp>("TsmTyp", ColumnUse::kModel)};
+constexpr Column<AssignedType> kUnwrittenColumns[] = {
+    column<&AssignedType::TsmTyp>("TsmTyp", ColumnUse::kReadOnly)};
 
 void Normalize(AssignedType& row) { NormalizeAssignedModel(row.TsmTyp); }
 
@@ -13,13 +18,13 @@ void Normalize(AssignedType& row) { NormalizeAssignedModel(row.TsmTyp); }
 
 const Query<AssignedType> kAssignmentBySal = {
     .cursor = CursorKind::kGetTerm,
-    .columns = kColumns,
+    .columns = kModelColumns,
     .from = "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmSal = '%s'",
     .afterFetch = &Normalize,
 };
 const Query<AssignedType> kAssignmentByTas = {
     .cursor = CursorKind::kGetTerm,
-    .columns = kColumns,
+    .columns = kUnwrittenColumns,
     .from = "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmTas = '%s'",
     .afterFetch = &Normalize,
 };

@@ -8,9 +8,9 @@ namespace {
 using R = TerminalRecord;
 
 constexpr Column<R> kTerminalColumns[] = {
-    column<&R::TrmNam>("TrmNam", ColumnUse::kKey),
+    column<&R::TrmNam>("TrmNam", ColumnUse::kLookupKey),
     column<&R::TrmInt>("TrmInt"),
-    column<&R::TrmMod>("TrmMod"),
+    column<&R::TrmMod>("TrmMod", ColumnUse::kModel),
     column<&R::TrmTas>("TrmTas"),
     column<&R::TrmSal>("TrmSal"),
     column<&R::TrmUpl>("TrmUpl"),
@@ -37,8 +37,8 @@ constexpr Column<R> kTerminalColumns[] = {
 
 // The type-table rows fill the terminal fields they stand for.
 constexpr Column<R> kTypeTableColumns[] = {
-    column<&R::TrmNam>("TsmNam", ColumnUse::kKey),
-    column<&R::TrmMod>("TsmTyp"),
+    column<&R::TrmNam>("TsmNam", ColumnUse::kLookupKey),
+    column<&R::TrmMod>("TsmTyp", ColumnUse::kModel),
     column<&R::TrmTas>("TsmTas"),
     column<&R::TrmSal>("TsmSal"),
     column<&R::TrmUpl>("TsmUpl"),

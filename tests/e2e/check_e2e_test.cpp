@@ -122,10 +122,15 @@ TEST_P(CheckRun, PreflightNamesEachHazardAndEveryRowLeftOut) {
                 "   [info]    passed  VKSYSTEM.O2108Tta answers SQL_Open_TstPosAlt\n"
                 "\n"
                 "3. Forecast per file\n"
-                "   Device.dat lines      3\n"
+                "   Device.dat records    3\n"
+                "   Device.dat lines      4\n"
+                "   SldKopf.dat records   0\n"
                 "   SldKopf.dat lines     0\n"
+                "   SldPos.dat records    0\n"
                 "   SldPos.dat lines      0\n"
+                "   TstKopf.dat records   0\n"
                 "   TstKopf.dat lines     0\n"
+                "   TstPos.dat records    0\n"
                 "   TstPos.dat lines      0\n"
                 "   rows in Vks1140Trm    2\n"
                 "   rows in Vks1140Com    2\n"
@@ -159,7 +164,7 @@ TEST_P(CheckRun, PreflightNamesEachHazardAndEveryRowLeftOut) {
                 "      Device.dat line 2, key \"T1, 1\", ZlsTxt = \"Ein\\x0AAus\"\n"
                 "        -> line split inside field 10\n"
                 "   [ERROR]        1  carriage return in ZlsKtx\n"
-                "      Device.dat line 3, key \"T1, 2\", ZlsKtx = \"A\\x0DB\"\n"
+                "      Device.dat line 4, key \"T1, 2\", ZlsKtx = \"A\\x0DB\"\n"
                 "        -> line may split inside field 11\n"
                 "   [WARNING]      1  key ending in blanks or tabs: TrmNam\n"
                 "      key \"T2\", TrmNam = \"T2 \"\n"
@@ -183,7 +188,9 @@ TEST_P(CheckRun, JsonCarriesTheSameFindingsAsUtf8) {
             "Nord,S\xC3\xBC"
             "d");
   EXPECT_EQ(comma["examples"][0]["line"], 1);
-  EXPECT_EQ(SectionOf(report, "forecast")["facts"]["Device.dat lines"], 3);
+  // The reader text's line feed makes a fourth line of the three records.
+  EXPECT_EQ(SectionOf(report, "forecast")["facts"]["Device.dat records"], 3);
+  EXPECT_EQ(SectionOf(report, "forecast")["facts"]["Device.dat lines"], 4);
 }
 
 TEST_P(CheckRun, ExitCodeFollowsTheFailOnLevel) {

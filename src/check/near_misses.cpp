@@ -1,0 +1,72 @@
+#include "check/near_misses.h"
+
+#include <unordered_map>
+
+#include "check/database_facts.h"
+#include "check/finding_kinds.h"
+
+namespace skarvik::check {
+namespace {
+
+std::string_view WithoutTrailingBlanks(std::string_view value) {
+  const std::size_t end = value.find_last_not_of(" \t");
+  return end == std::string_view::npos ? std::string_view() : value.substr(0, end + 1);
+}
+
+// The key as a database that ignores letter case and trailing blanks sees
+// it. Only ASCII letters have a case here, as in the old system's own
+// comparisons.
+std::string Folded(std::string_view key) {
+  std::string folded(WithoutTrailingBlanks(key));
+  for (char& c : folded) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return folded;
+}
+
+std::string HowItDiffers(std::string_view looked, std::string_view stored) {
+  const bool blanks = WithoutTrailingBlanks(stored).size() != stored.size();
+  const bool letterCase = WithoutTrailingBlanks(stored) != WithoutTrailingBlanks(looked);
+  std::string how = letterCase && blanks ? "differs in letter case and ends in blanks"
+                    : blanks             ? "ends in blanks"
+                                         : "differs in letter case";
+  return how + ": a database that compares exactly finds nothing";
+}
+
+void ReportLookup(Session& session, const QueryFacts& lookup, const std::vector<std::string>& keys,
+                  FindingList& findings) {
+  std::unordered_map<std::string, std::string> stored;
+  for (std::string& key : ColumnValues(session, lookup.table, lookup.keyColumn)) {
+    stored.try_emplace(Folded(key), std::move(key));
+  }
+  const std::string column(lookup.keyColumn);
+  for (const std::string& key : keys) {
+    const auto near = stored.find(Folded(key));
+    if (near == stored.end() || near->second == key) continue;
+    findings.add(
+        MakeFinding(FindingId::kNearMiss, {{"table", lookup.table}, {"column", lookup.keyColumn}}),
+        column,
+        {.key = key,
+         .column = column,
+         .value = near->second,
+         .effect = HowItDiffers(key, near->second)});
+  }
+}
+
+}  // namespace
+
+void NearMisses::missed(const QueryFacts& lookup, std::string key) {
+  for (Misses& misses : misses_) {
+    if (misses.lookup.table == lookup.table && misses.lookup.keyColumn == lookup.keyColumn) {
+      misses.keys.push_back(std::move(key));
+      return;
+    }
+  }
+  misses_.push_back({.lookup = lookup, .keys = {std::move(key)}});
+}
+
+void NearMisses::report(Session& session, FindingList& findings) {
+  for (const Misses& misses : misses_) ReportLookup(session, misses.lookup, misses.keys, findings);
+}
+
+}  // namespace skarvik::check
