@@ -41,15 +41,15 @@ void ReportLookup(Session& session, const QueryFacts& lookup, const std::vector<
   }
   const std::string column(lookup.keyColumn);
   for (const std::string& key : keys) {
-    const auto near = stored.find(Folded(key));
-    if (near == stored.end() || near->second == key) continue;
+    const auto spelt = stored.find(Folded(key));
+    if (spelt == stored.end() || spelt->second == key) continue;
     findings.add(
         MakeFinding(FindingId::kNearMiss, {{"table", lookup.table}, {"column", lookup.keyColumn}}),
         column,
         {.key = key,
          .column = column,
-         .value = near->second,
-         .effect = HowItDiffers(key, near->second)});
+         .value = spelt->second,
+         .effect = HowItDiffers(key, spelt->second)});
   }
 }
 

@@ -68,13 +68,14 @@ TEST(Hazards, EachRuleCountsWhatTheImportWillMisread) {
        {{"hazard.cut", 1, "SAL1", "cut to 10 characters: 1234567890"}}},
       {"a NUL cuts the value",
        {Raw("TslNam", "SAL1", "SAL1", ColumnUse::kLookupKey), Raw("TslDau",
-                                                            "12\0"
-                                                            "34"s,
-                                                            "12")},
+                                                                  "12\0"
+                                                                  "34"s,
+                                                                  "12")},
        {"SAL1", "8373-001", "12", "Text", "1", "2009", "VKImport"},
        {{"hazard.nul", 1, "SAL1", "cut at the NUL byte to 2 characters"}}},
       {"a row that becomes no line counts no cut",
-       {Raw("TslNam", "SAL1", "SAL1", ColumnUse::kLookupKey), Raw("TslDau", "12345678901", "1234567890")},
+       {Raw("TslNam", "SAL1", "SAL1", ColumnUse::kLookupKey),
+        Raw("TslDau", "12345678901", "1234567890")},
        {},
        {}},
       {"a column that is never written counts nothing",

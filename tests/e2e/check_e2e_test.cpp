@@ -305,6 +305,139 @@ TEST_P(CheckRun, VerifyAfterAPurgeSaysSoOnce) {
   EXPECT_EQ(Check(migration, {"verify", "VKOLD"}).exitCode, 0);
 }
 
+// The finding of this id in any section of the report, or null.
+const Json* FindingAnywhere(const Json& report, const std::string& id) {
+  for (const Json& section : report["sections"]) {
+    for (const Json& finding : section["findings"]) {
+      if (finding["id"] == id) return &finding;
+    }
+  }
+  return nullptr;
+}
+
+// What the import will misread, one concern per case: its finding once,
+// with its count and first example. The test bed's databases all compare
+// keys exactly, MariaDB's by its binary collation.
+TEST_P(CheckRun, PreflightNamesWhatTheImportWillMisread) {
+  struct Case {
+    std::string name;
+    std::vector<Row> rows;
+    std::string id;
+    int count;
+    std::string key, column, value, effect;
+  } cases[] = {
+      {"unknown model code",
+       {{"Vks1140Trm", {{"TrmNam", "T1"}, {"TrmMod", "99"}}}, {"Vks1140Com", {{"ComNam", "T1"}}}},
+       "forecast.unknown-model",
+       1,
+       "T1",
+       "TrmMod",
+       "99",
+       "written as ???"},
+      {"terminal name twice",
+       {{"Vks1140Trm", {{"TrmNam", "T1"}, {"TrmMod", "1"}}},
+        {"Vks1140Trm", {{"TrmNam", "T1"}, {"TrmMod", "2"}}},
+        {"Vks1140Com", {{"ComNam", "T1"}}}},
+       "forecast.repeated-key",
+       1,
+       "T1",
+       "",
+       "",
+       "first at line 1"},
+      {"table name twice",
+       {{"Vks114Tsm", {{"TsmNam", "X"}, {"TsmTyp", "1"}, {"TsmSal", "S1"}}},
+        {"O2101SalTab", {{"TslNam", "S1"}}},
+        {"O2101SalTab", {{"TslNam", "S1"}}}},
+       "forecast.repeated-key",
+       1,
+       "S1",
+       "",
+       "",
+       "first at line 1"},
+      {"position number twice in one table",
+       {{"Vks114Tsm", {{"TsmNam", "X"}, {"TsmTyp", "1"}, {"TsmSal", "S1"}}},
+        {"O2101SalTab", {{"TslNam", "S1"}}},
+        {"G2101SalLst", {{"TsaSal", "S1"}, {"TsaLfd", "4"}}},
+        {"G2101SalLst", {{"TsaSal", "S1"}, {"TsaLfd", "4"}}}},
+       "forecast.repeated-key",
+       1,
+       "S1, 4",
+       "",
+       "",
+       "first at line 1"},
+      {"terminal without a name",
+       {{"Vks1140Trm", {{"TrmMod", "1"}}}},
+       "forecast.empty-key",
+       1,
+       "",
+       "TrmNam",
+       "",
+       "TrmNam is \"\": its communication row and its readers are looked up by an empty name"},
+      {"Windows-1252 euro sign",
+       {{"Vks1140Trm", {{"TrmNam", "T1"}, {"TrmMod", "1"}, {"TrmTxt", "5 \x80"}}},
+        {"Vks1140Com", {{"ComNam", "T1"}}}},
+       "hazard.control-byte",
+       1,
+       "T1",
+       "TrmTxt",
+       "5 \xC2\x80",
+       "0x80: the euro sign in Windows-1252, a control character in ISO-8859-1"},
+      {"text stored as UTF-8",
+       {{"Vks1140Trm",
+         {{"TrmNam", "T1"},
+          {"TrmMod", "1"},
+          {"TrmTxt",
+           "K\xC3\xBC"
+           "che"}}},
+        {"Vks1140Com", {{"ComNam", "T1"}}}},
+       "hazard.utf-8",
+       1,
+       "T1",
+       "TrmTxt",
+       "K\xC3\x83\xC2\xBC"
+       "che",
+       "read as \xC3\x83\xC2\xBC where \xC3\xBC was meant"},
+      {"communication row in other letter case",
+       {{"Vks1140Trm", {{"TrmNam", "kantine"}, {"TrmMod", "1"}}},
+        {"Vks1140Com", {{"ComNam", "KANTINE"}}}},
+       "forecast.near-miss",
+       1,
+       "kantine",
+       "ComNam",
+       "KANTINE",
+       "differs in letter case: a database that compares exactly finds nothing"},
+  };
+  for (const Case& c : cases) {
+    Migration migration(GetParam());
+    migration.db().insert(c.rows);
+    const Json report = CheckJson(migration, {"preflight", "VKOLD", "--examples", "1"});
+    const Json* finding = FindingAnywhere(report, c.id);
+    ASSERT_NE(finding, nullptr) << c.name;
+    EXPECT_EQ((*finding)["count"], c.count) << c.name;
+    const Json& example = (*finding)["examples"][0];
+    EXPECT_EQ(example.value("key", ""), c.key) << c.name;
+    EXPECT_EQ(example.value("column", ""), c.column) << c.name;
+    EXPECT_EQ(example.value("value", ""), c.value) << c.name;
+    EXPECT_EQ(example.value("effect", ""), c.effect) << c.name;
+  }
+}
+
+// A clean database gives none of them; a value's line feed makes one line
+// more than records.
+TEST_P(CheckRun, CleanDatabaseGivesNoneAndLinesFollowLineFeeds) {
+  Migration migration(GetParam());
+  migration.db().insert(TwoTerminals());
+  migration.db().insert({"Vks401Zls", {{"ZlsTrm", "T2"}, {"ZlsLes", "1"}, {"ZlsTxt", "a\nb"}}});
+  const Json report = CheckJson(migration, {"preflight", "VKOLD"});
+  for (const char* id : {"forecast.unknown-model", "forecast.repeated-key", "forecast.empty-key",
+                         "forecast.near-miss", "hazard.control-byte", "hazard.utf-8"}) {
+    EXPECT_EQ(FindingAnywhere(report, id), nullptr) << id;
+  }
+  const Json& facts = SectionOf(report, "forecast")["facts"];
+  EXPECT_EQ(facts["Device.dat records"], 4);
+  EXPECT_EQ(facts["Device.dat lines"], 5);
+}
+
 INSTANTIATE_TEST_SUITE_P(Drivers, CheckRun, ::testing::ValuesIn(TestedTargets()),
                          [](const auto& info) { return TargetName(info.param); });
 
