@@ -1,7 +1,8 @@
 -- A sample old database for the demo: three dozen terminals with numeric
--- and stored model codes, their communication rows and readers, a few
--- terminal types, balance and key tables (some named by no terminal type),
--- and values with blanks, commas and ISO-8859-1 letters.
+-- and stored model codes (some the newer system does not know), their
+-- communication rows and readers, a few terminal types, balance and key
+-- tables (some named by no terminal type), and values with blanks, commas
+-- and ISO-8859-1 letters.
 -- ISO-8859-1 bytes are written as blobs cast to text, so that this file
 -- stays ASCII and the database holds the old system's single bytes.
 
@@ -125,3 +126,18 @@ INSERT INTO Vks1140Trm (TrmNam, TrmMod, TrmApp, TrmTxt, TrmKtx, TrmSta, TrmErf) 
   ('Pforte ', '31', 'Zutritt', 'Pforte Ost', 'PF', '1', 'admin');
 INSERT INTO Vks1140Com (ComNam, ComIpa, ComGat, ComSub, ComPor) VALUES
   ('Pforte ', '10.1.0.99', '10.1.0.1', '255.255.255.0', '3001');
+
+-- What else the import will misread, one row of each: a terminal name a
+-- second time, a reader without a number, a text with the euro sign of
+-- Windows-1252 and one stored as UTF-8, and a terminal whose communication
+-- row is stored under its name in capitals.
+INSERT INTO Vks1140Trm (TrmNam, TrmMod, TrmApp, TrmTxt, TrmKtx, TrmSta, TrmErf) VALUES
+  ('TRM002', '8373-011', 'Zeiterfassung', 'Terminal 2, zweite Zeile', 'T2B', '1', 'admin'),
+  ('Kasse', '32', 'Zeiterfassung', CAST(X'4B6173736520352080' AS TEXT), 'KA', '1', 'admin'),
+  ('Kantine', '32', 'Zeiterfassung', 'Kantine', 'KT', '1', 'admin');
+INSERT INTO Vks1140Com (ComNam, ComIpa, ComGat, ComSub, ComPor) VALUES
+  ('Kasse', '10.1.0.98', '10.1.0.1', '255.255.255.0', '3001'),
+  ('KANTINE', '10.1.0.97', '10.1.0.1', '255.255.255.0', '3001');
+INSERT INTO Vks401Zls (ZlsTrm, ZlsLes, ZlsTxt, ZlsSta, ZlsErf) VALUES
+  ('TRM005', NULL, 'Leser ohne Nummer', '1', 'admin'),
+  ('TRM001', '9', CAST(X'4BC3BC636865' AS TEXT), '1', 'admin');
