@@ -23,6 +23,12 @@ inline void RTrim(char* text, std::size_t capacity) {
   while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\t')) text[--n] = '\0';
 }
 
+// value without the blanks and tabs at its end, as a fetch leaves it.
+inline std::string_view RTrimmed(std::string_view value) {
+  const std::size_t end = value.find_last_not_of(" \t");
+  return end == std::string_view::npos ? std::string_view() : value.substr(0, end + 1);
+}
+
 template <std::size_t N>
 struct Text {
   static_assert(N >= 1, "a text field needs room for its NUL");

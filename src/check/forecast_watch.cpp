@@ -9,16 +9,11 @@ namespace {
 using enum CursorKind;
 using enum FindingId;
 
-std::string_view WithoutTrailingBlanks(std::string_view value) {
-  const std::size_t end = value.find_last_not_of(" \t");
-  return end == std::string_view::npos ? std::string_view() : value.substr(0, end + 1);
-}
-
 // The model a row holds, as stored; empty when the row has no model column.
 std::string StoredModel(std::span<const RawField> fields) {
   for (const RawField& field : fields) {
     if (field.use == ColumnUse::kModel) {
-      return std::string(WithoutTrailingBlanks(field.value.substr(0, field.value.find('\0'))));
+      return std::string(RTrimmed(field.value.substr(0, field.value.find('\0'))));
     }
   }
   return "";
@@ -33,9 +28,10 @@ void ForecastWatch::writing(std::span<const PlannedFile> files) {
 
 void ForecastWatch::lineWritten(const PlannedFile& file, long line,
                                 std::span<const std::string_view> fields) {
+  const LineLayout& layout = LayoutOf(file, fields.empty() ? "" : fields[0]);
   checks_.hazards.lineWritten(file, line, fields);
-  checks_.records.lineWritten(file, line, fields, storedModel_);
-  if (!fields.empty() && &LayoutOf(file, fields[0]) == &kTrmLine) trmLineWritten_ = true;
+  checks_.records.lineWritten(file, layout, line, fields, storedModel_);
+  if (&layout == &kTrmLine) trmLineWritten_ = true;
 }
 
 // A lookup that found nothing is looked for again later under other

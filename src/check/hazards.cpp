@@ -12,11 +12,6 @@ namespace {
 
 using enum FindingId;
 
-std::string_view WithoutTrailingBlanks(std::string_view value) {
-  const std::size_t end = value.find_last_not_of(" \t");
-  return end == std::string_view::npos ? std::string_view() : value.substr(0, end + 1);
-}
-
 // The key of a row as the export uses it: its first column, as fetched.
 std::string KeyOfRow(std::span<const RawField> fields) {
   return fields.empty() ? "" : std::string(fields[0].fetched);
@@ -33,7 +28,7 @@ void Hazards::rowFetched(std::span<const RawField> fields, std::string_view look
 // Most values hold no hazard: nothing is built for them.
 void Hazards::checkRawField(const RawField& field, std::span<const RawField> row,
                             std::string_view lookupKey) {
-  const std::string_view trimmed = WithoutTrailingBlanks(field.value);
+  const std::string_view trimmed = RTrimmed(field.value);
   const std::size_t nul = trimmed.find('\0');
   const std::string_view text = trimmed.substr(0, nul);
   const std::size_t kept = field.kept;
@@ -49,7 +44,7 @@ void Hazards::checkRawField(const RawField& field, std::span<const RawField> row
          "cut at the NUL byte to " + std::to_string(std::min(nul, kept)) + " characters");
   }
   if (text.size() > kept || field.cut) {
-    const std::string_view cut = WithoutTrailingBlanks(text.substr(0, kept));
+    const std::string_view cut = RTrimmed(text.substr(0, kept));
     wait(kHazardCut, "cut to " + std::to_string(kept) + " characters: " + std::string(cut));
   }
   // A key is looked up whether or not its row becomes a line; on a database

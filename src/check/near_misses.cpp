@@ -8,25 +8,18 @@
 namespace skarvik::check {
 namespace {
 
-std::string_view WithoutTrailingBlanks(std::string_view value) {
-  const std::size_t end = value.find_last_not_of(" \t");
-  return end == std::string_view::npos ? std::string_view() : value.substr(0, end + 1);
-}
-
 // The key as a database that ignores letter case and trailing blanks sees
 // it. Only ASCII letters have a case here, as in the old system's own
 // comparisons.
 std::string Folded(std::string_view key) {
-  std::string folded(WithoutTrailingBlanks(key));
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  std::string folded(RTrimmed(key));
+  StrUpper(folded.data());
   return folded;
 }
 
 std::string HowItDiffers(std::string_view looked, std::string_view stored) {
-  const bool blanks = WithoutTrailingBlanks(stored).size() != stored.size();
-  const bool letterCase = WithoutTrailingBlanks(stored) != WithoutTrailingBlanks(looked);
+  const bool blanks = RTrimmed(stored).size() != stored.size();
+  const bool letterCase = RTrimmed(stored) != RTrimmed(looked);
   std::string how = letterCase && blanks ? "differs in letter case and ends in blanks"
                     : blanks             ? "ends in blanks"
                                          : "differs in letter case";

@@ -52,13 +52,14 @@ std::string_view WithEmptyKey(CursorKind kind) {
 
 }  // namespace
 
-void RecordChecks::lineWritten(const PlannedFile& file, long line,
+void RecordChecks::lineWritten(const PlannedFile& file, const LineLayout& layout, long line,
                                std::span<const std::string_view> fields,
                                std::string_view storedModel) {
-  const LineLayout& layout = LayoutOf(file, fields.empty() ? "" : fields[0]);
   checkModel(file, layout, line, fields, storedModel);
-  Kind& kind = kinds_[&layout];
-  const long earlier = earlierLine(kind, layout, line, fields);
+  const auto [at, added] = kinds_.try_emplace(&layout);
+  Kind& kind = at->second;
+  if (added) kind.keyFields = KeyFields(layout);
+  const long earlier = earlierLine(kind, line, fields);
   if (earlier == 0) return;
   const std::string names = KeyNames(layout);
   findings_.add(MakeFinding(kRepeatedKey, {{"file", file.name}, {"key", names}}), names,
@@ -82,9 +83,8 @@ void RecordChecks::checkModel(const PlannedFile& file, const LineLayout& layout,
                  .effect = "written as " + std::string(skarvik::kUnknownModel)});
 }
 
-long RecordChecks::earlierLine(Kind& kind, const LineLayout& layout, long line,
-                               std::span<const std::string_view> fields) {
-  const std::vector<std::size_t> keys = KeyFields(layout);
+long RecordChecks::earlierLine(Kind& kind, long line, std::span<const std::string_view> fields) {
+  const std::vector<std::size_t>& keys = kind.keyFields;
   if (keys.empty() || keys.back() >= fields.size()) return 0;
   if (keys.size() == 1) {
     const auto [at, added] = kind.firstLines.try_emplace(std::string(fields[keys[0]]), line);

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "check/finding_list.h"
 #include "db/cursor_observer.h"
@@ -27,15 +28,16 @@ class RecordChecks {
  public:
   explicit RecordChecks(FindingList& findings) : findings_(findings) {}
 
-  // Line number line of file is written with fields. storedModel is the
-  // model its row held before the export brought it into form ("" when
-  // not known).
-  void lineWritten(const PlannedFile& file, long line, std::span<const std::string_view> fields,
-                   std::string_view storedModel);
+  // Line number line of file, of layout, is written with fields.
+  // storedModel is the model its row held before the export brought it
+  // into form ("" when not known).
+  void lineWritten(const PlannedFile& file, const LineLayout& layout, long line,
+                   std::span<const std::string_view> fields, std::string_view storedModel);
 
  private:
   // What is held of the lines of one layout in one file.
   struct Kind {
+    std::vector<std::size_t> keyFields;                // where the key stands in a line
     std::unordered_map<std::string, long> firstLines;  // by key, or by block key
     std::string block;                                 // the block under way
     bool blockOpen = false;
@@ -47,8 +49,7 @@ class RecordChecks {
   void checkModel(const PlannedFile& file, const LineLayout& layout, long line,
                   std::span<const std::string_view> fields, std::string_view storedModel);
   // The line where the key of this line stood before; 0 when it did not.
-  long earlierLine(Kind& kind, const LineLayout& layout, long line,
-                   std::span<const std::string_view> fields);
+  long earlierLine(Kind& kind, long line, std::span<const std::string_view> fields);
   long earlierInBlock(Kind& kind, std::string_view block, std::string_view key, long line);
 
   FindingList& findings_;

@@ -32,7 +32,7 @@ TEST(RecordChecks, ARepeatedReaderKeyIsFoundWithinItsBlockOrWithItsWholeBlock) {
     long line = 0;
     for (const auto& reader : c.lines) {
       const std::vector<std::string_view> fields = {"LESEXT", reader[0], reader[1]};
-      records.lineWritten(device, ++line, fields, "");
+      records.lineWritten(device, LayoutOf(device, fields[0]), ++line, fields, "");
     }
     std::vector<std::string> effects;
     for (const Finding& f : findings.take()) {
