@@ -13,6 +13,8 @@
 # make windows  cross-builds skarvik.exe, skarvik-cipher.exe and skarvik-check.exe,
 #               64- and 32-bit, with mingw-w64 and checks what they import
 # make package  the Windows archives and the Debian package, into PACKAGE_DIR (build/packages)
+# make check-fresh  make demo and make check on a freshly made Debian 12 system
+#               (scripts/check-fresh.sh; needs root and the package mirror)
 #
 # SKARVIK_SKIP_WINDOWS=1 leaves the Windows cases out of make check, as
 # SKARVIK_SKIP_SERVERS=1 leaves out the server drivers.
@@ -61,7 +63,7 @@ CHECK_WINDOWS_PACKAGES := $(if $(CHECK_WINDOWS),$(WINDOWS_PACKAGES) $(WINE_PACKA
 # not cross-built.
 WINDOWS_CONFIG := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKARVIK_WERROR=ON -DBUILD_TESTING=OFF
 
-.PHONY: all build windows wine check check-sanitized fuzz demo bench install package clean
+.PHONY: all build windows wine check check-sanitized fuzz demo bench install package check-fresh clean
 
 # One step at a time, even under make -j: the steps install packages, and
 # only one apt-get can run at once. The builds themselves use JOBS cores.
@@ -125,6 +127,11 @@ package: build windows
 	  dpkg-deb -c "$$deb" | grep -q '/vksystem_attach\.so$$' || \
 	  { echo "package: $$deb holds no vksystem_attach.so" >&2; exit 1; }
 	@ls -l $(PACKAGE_DIR)/*.zip $(PACKAGE_DIR)/*.deb
+
+# The quick start on a Debian 12 made for the purpose, as a new user meets
+# it; scripts/check-fresh.sh names the variables that steer it.
+check-fresh:
+	scripts/check-fresh.sh demo check
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WIN64_BUILD) $(WIN32_BUILD)
