@@ -26,6 +26,9 @@
 #   SKARVIK_FRESH_LOGS        the log of each step (build/check-fresh)
 #   SKARVIK_FRESH_MIRROR      the Debian mirror (http://deb.debian.org/debian)
 #   SKARVIK_FRESH_SECURITY    its security updates (http://deb.debian.org/debian-security)
+#   SKARVIK_FRESH_LANG        the login's locale (C.UTF-8, as Debian's cloud
+#                             images and CI's machine have it; empty: none,
+#                             which psqlODBC takes for plain ASCII)
 #
 # The servers and Wine need /proc, /sys, /dev, /dev/pts and /dev/shm, which
 # are mounted into the fresh system while it runs. However the script ends
@@ -43,6 +46,7 @@ cache=${SKARVIK_FRESH_CACHE:-/var/cache/skarvik-fresh}
 cache_days=${SKARVIK_FRESH_CACHE_DAYS:-7}
 base_dir=${SKARVIK_FRESH_DIR:-/var/tmp}
 logs=${SKARVIK_FRESH_LOGS:-$top/build/check-fresh}
+lang=${SKARVIK_FRESH_LANG-C.UTF-8}
 # What the machine of a new user brings before the first command.
 image_packages=(make cmake g++ git python3 postgresql)
 targets=("$@")
@@ -176,7 +180,7 @@ waited() {
 in_root() {
   chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash \
     TERM="${TERM:-dumb}" PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    /bin/bash -lc "$1" </dev/null
+    ${lang:+LANG="$lang"} /bin/bash -lc "$1" </dev/null
 }
 
 # The same, its output shown and kept in LOG.
