@@ -124,7 +124,7 @@ package: build windows
 	cpack --config $(WIN32_BUILD)/CPackConfig.cmake -B $(abspath $(PACKAGE_DIR))
 	cpack --config $(BUILD)/CPackConfig.cmake -B $(abspath $(PACKAGE_DIR))
 	@deb=$$(ls -t $(PACKAGE_DIR)/skarvik_*_amd64.deb | head -n 1); \
-	  dpkg-deb -c "$$deb" | grep -q '/vksystem_attach\.so$$' || \
+	  dpkg-deb -c "$$deb" | grep '/vksystem_attach\.so$$' >/dev/null || \
 	  { echo "package: $$deb holds no vksystem_attach.so" >&2; exit 1; }
 	@ls -l $(PACKAGE_DIR)/*.zip $(PACKAGE_DIR)/*.deb
 
