@@ -26,6 +26,8 @@
 #   SKARVIK_FRESH_LOGS        the log of each step (build/check-fresh)
 #   SKARVIK_FRESH_MIRROR      the Debian mirror (http://deb.debian.org/debian)
 #   SKARVIK_FRESH_SECURITY    its security updates (http://deb.debian.org/debian-security)
+#   SKARVIK_FRESH_IMAGE       what the new machine brings, instead of the
+#                             packages above (say "make git", the least)
 #   SKARVIK_FRESH_LANG        the login's locale (C.UTF-8, as Debian's cloud
 #                             images and CI's machine have it; empty: none,
 #                             which psqlODBC takes for plain ASCII)
@@ -48,7 +50,7 @@ base_dir=${SKARVIK_FRESH_DIR:-/var/tmp}
 logs=${SKARVIK_FRESH_LOGS:-$top/build/check-fresh}
 lang=${SKARVIK_FRESH_LANG-C.UTF-8}
 # What the machine of a new user brings before the first command.
-image_packages=(make cmake g++ git python3 postgresql)
+read -r -a image_packages <<<"${SKARVIK_FRESH_IMAGE:-make cmake g++ git python3 postgresql}"
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(demo check)
 
