@@ -13,6 +13,8 @@
 # make windows  cross-builds skarvik.exe, skarvik-cipher.exe and skarvik-check.exe,
 #               64- and 32-bit, with mingw-w64 and checks what they import
 # make package  the Windows archives and the Debian package, into PACKAGE_DIR (build/packages)
+# make check-fresh  make demo and make check on a freshly made Debian 12 system
+#               (scripts/check-fresh.sh; needs root and the package mirror)
 #
 # SKARVIK_SKIP_WINDOWS=1 leaves the Windows cases out of make check, as
 # SKARVIK_SKIP_SERVERS=1 leaves out the server drivers.
@@ -41,20 +43,31 @@ WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-pos
                     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 \
                     nlohmann-json3-dev libcli11-dev
 WINE_PACKAGES := wine64
-PACKAGE_PACKAGES := dpkg-dev
+# CPack's Debian generator asks dpkg-shlibdeps for the dependencies and
+# needs `file` to find the programs to ask about.
+PACKAGE_PACKAGES := dpkg-dev file
 
 # What `build` installs and whether it configures the tests; the targets
-# below set their own, and make hands them on to `build`.
+# below set their own, and make hands them on to `build`. Each target names
+# every package it will need here, the later steps' too: CMake notes what
+# it does not find when it configures, and a build configured before a
+# later step installed something (wine64 for the tests, SQLite for the
+# package's extension) would go on without it.
 PACKAGES = $(BUILD_PACKAGES)
 TESTING = OFF
 
 # The Windows cases of make check, unless SKARVIK_SKIP_WINDOWS=1.
 CHECK_WINDOWS := $(if $(filter 1,$(SKARVIK_SKIP_WINDOWS)),,windows wine)
+CHECK_WINDOWS_PACKAGES := $(if $(CHECK_WINDOWS),$(WINDOWS_PACKAGES) $(WINE_PACKAGES))
 # The cross builds, with the Linux build's warnings as errors; the tests are
 # not cross-built.
 WINDOWS_CONFIG := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKARVIK_WERROR=ON -DBUILD_TESTING=OFF
 
-.PHONY: all build windows wine check check-sanitized fuzz demo bench install package clean
+.PHONY: all build windows wine check check-sanitized fuzz demo bench install package check-fresh clean
+
+# One step at a time, even under make -j: the steps install packages, and
+# only one apt-get can run at once. The builds themselves use JOBS cores.
+.NOTPARALLEL:
 
 all: build
 
@@ -77,7 +90,7 @@ windows:
 wine:
 	@scripts/install-deps.sh $(WINE_PACKAGES)
 
-check: PACKAGES = $(TEST_PACKAGES)
+check: PACKAGES = $(TEST_PACKAGES) $(CHECK_WINDOWS_PACKAGES)
 check: TESTING = ON
 check: build $(CHECK_WINDOWS)
 	scripts/test-wine.sh $(BUILD)/wine-prefix \
@@ -103,12 +116,22 @@ install: PACKAGES = $(INSTALL_PACKAGES)
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# SQLite's headers before the Linux build is configured: without them the
+# SQLite extension would be left out of the .deb without a word.
+package: PACKAGES = $(INSTALL_PACKAGES) $(WINDOWS_PACKAGES) $(PACKAGE_PACKAGES)
 package: build windows
-	@scripts/install-deps.sh $(PACKAGE_PACKAGES)
 	cpack --config $(WIN64_BUILD)/CPackConfig.cmake -B $(abspath $(PACKAGE_DIR))
 	cpack --config $(WIN32_BUILD)/CPackConfig.cmake -B $(abspath $(PACKAGE_DIR))
 	cpack --config $(BUILD)/CPackConfig.cmake -B $(abspath $(PACKAGE_DIR))
+	@deb=$$(ls -t $(PACKAGE_DIR)/skarvik_*_amd64.deb | head -n 1); \
+	  dpkg-deb -c "$$deb" | grep '/vksystem_attach\.so$$' >/dev/null || \
+	  { echo "package: $$deb holds no vksystem_attach.so" >&2; exit 1; }
 	@ls -l $(PACKAGE_DIR)/*.zip $(PACKAGE_DIR)/*.deb
+
+# The quick start on a Debian 12 made for the purpose, as a new user meets
+# it; scripts/check-fresh.sh names the variables that steer it.
+check-fresh:
+	scripts/check-fresh.sh demo check
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WIN64_BUILD) $(WIN32_BUILD)

@@ -29,6 +29,31 @@ void WriteFile(const fs::path& path, const std::string& content) {
   out << content;
 }
 
+namespace {
+
+// Where wine64 is now, "" when nowhere: looked for when the tests run, not
+// when the build was configured, so that Wine installed after that counts.
+// Debian puts it in /usr/lib/wine, outside PATH.
+const std::string& Wine64() {
+  static const std::string found = [] {
+    std::vector<fs::path> places;
+    const char* path = std::getenv("PATH");
+    std::istringstream dirs(path != nullptr ? path : "");
+    for (std::string dir; std::getline(dirs, dir, ':');) {
+      if (!dir.empty()) places.emplace_back(dir);
+    }
+    places.emplace_back("/usr/lib/wine");
+    for (const fs::path& dir : places) {
+      const fs::path wine64 = dir / "wine64";
+      if (access(wine64.c_str(), X_OK) == 0) return wine64.string();
+    }
+    return std::string();
+  }();
+  return found;
+}
+
+}  // namespace
+
 std::vector<Platform> TestedPlatforms() {
   const char* skip = std::getenv("SKARVIK_SKIP_WINDOWS");
   if (skip != nullptr && std::strcmp(skip, "1") == 0) return {Platform::kLinux};
@@ -46,7 +71,7 @@ std::string PlatformUnavailable(Platform platform) {
   std::string why;
   if (std::strlen(SKARVIK_WINDOWS_BINARY) == 0 || !fs::exists(SKARVIK_WINDOWS_BINARY)) {
     why = "skarvik.exe is not built (make windows; SKARVIK_WIN64_DIR names its build)";
-  } else if (std::strlen(SKARVIK_WINE64) == 0) {
+  } else if (Wine64().empty()) {
     why = "wine64 is not installed";
   } else if (!fs::exists(fs::path(SKARVIK_WINE_PREFIX) / "system.reg")) {
     why = std::string("the Wine prefix ") + SKARVIK_WINE_PREFIX + " is not set up";
@@ -58,17 +83,17 @@ std::string PlatformUnavailable(Platform platform) {
 }
 
 std::vector<std::string> SkarvikCommand(Platform platform) {
-  if (platform == Platform::kWindows) return {SKARVIK_WINE64, SKARVIK_WINDOWS_BINARY};
+  if (platform == Platform::kWindows) return {Wine64(), SKARVIK_WINDOWS_BINARY};
   return {SKARVIK_BINARY};
 }
 
 std::vector<std::string> CheckCommand(Platform platform) {
-  if (platform == Platform::kWindows) return {SKARVIK_WINE64, SKARVIK_WINDOWS_CHECK_BINARY};
+  if (platform == Platform::kWindows) return {Wine64(), SKARVIK_WINDOWS_CHECK_BINARY};
   return {SKARVIK_CHECK_BINARY};
 }
 
 std::vector<std::string> CipherCommand(Platform platform) {
-  if (platform == Platform::kWindows) return {SKARVIK_WINE64, SKARVIK_WINDOWS_CIPHER_BINARY};
+  if (platform == Platform::kWindows) return {Wine64(), SKARVIK_WINDOWS_CIPHER_BINARY};
   return {SKARVIK_CIPHER_BINARY};
 }
 
