@@ -8,7 +8,7 @@
 namespace skarvik::check {
 namespace {
 
-using namespace std::string_literals;
+using namespace std::string_view_literals;
 
 // One column of a fetched row: value as the driver delivered it, fetched as
 // the record holds it afterwards.
@@ -69,7 +69,7 @@ TEST(Hazards, EachRuleCountsWhatTheImportWillMisread) {
       {"a NUL cuts the value",
        {Raw("TslNam", "SAL1", "SAL1", ColumnUse::kLookupKey), Raw("TslDau",
                                                                   "12\0"
-                                                                  "34"s,
+                                                                  "34"sv,
                                                                   "12")},
        {"SAL1", "8373-001", "12", "Text", "1", "2009", "VKImport"},
        {{"hazard.nul", 1, "SAL1", "cut at the NUL byte to 2 characters"}}},
