@@ -57,15 +57,16 @@ void Unreached(Session& session, FindingList& findings, CursorKind kind, std::in
 // The export's own code, into one counting sink per file.
 void RunExports(Session& session, ForecastWatch& watch, std::span<CountingSink> sinks,
                 Progress& progress) {
-  for (const std::span<const PlannedFile> group : WriterGroups(session)) {
-    progress.phase(NamesOf(group));
-    watch.writing(group);
-    std::vector<LineSink*> groupSinks;
-    for (CountingSink& sink : sinks) {
-      if (In(group, sink.file())) groupSinks.push_back(&sink);
-    }
-    WriteGroup(session, group, groupSinks);
-  }
+  WritePlannedLines(
+      session,
+      [&](const PlannedFile& file) -> LineSink& {
+        return *std::find_if(sinks.begin(), sinks.end(),
+                             [&](const CountingSink& sink) { return &sink.file() == &file; });
+      },
+      [&](std::span<const PlannedFile> group) {
+        progress.phase(NamesOf(group));
+        watch.writing(group);
+      });
   watch.finishLookups();
 }
 

@@ -11,19 +11,10 @@ namespace {
 using enum CursorKind;
 using enum FindingId;
 
-// The fields that form the key of a line.
-std::vector<std::size_t> KeyFields(const LineLayout& layout) {
-  std::vector<std::size_t> indexes;
-  for (std::size_t i = 0; i < layout.fields.size(); ++i) {
-    if (layout.fields[i].role == FieldRole::kKey) indexes.push_back(i);
-  }
-  return indexes;
-}
-
 // "TrmNam", or "ZlsTrm, ZlsLes".
 std::string KeyNames(const LineLayout& layout) {
   std::string names;
-  for (const std::size_t i : KeyFields(layout)) {
+  for (const std::size_t i : layout.indexesOf(FieldRole::kKey)) {
     names.append(names.empty() ? "" : ", ").append(layout.fields[i].name);
   }
   return names;
@@ -58,7 +49,7 @@ void RecordChecks::lineWritten(const PlannedFile& file, const LineLayout& layout
   checkModel(file, layout, line, fields, storedModel);
   const auto [at, added] = kinds_.try_emplace(&layout);
   Kind& kind = at->second;
-  if (added) kind.keyFields = KeyFields(layout);
+  if (added) kind.keyFields = layout.indexesOf(FieldRole::kKey);
   const long earlier = earlierLine(kind, line, fields);
   if (earlier == 0) return;
   const std::string names = KeyNames(layout);

@@ -28,14 +28,13 @@ std::string Summary(const ComparingSink& sink) {
 
 // Every line the exports would write, into one comparing sink per file.
 void WriteExpectedLines(Session& session, std::span<ComparingSink> sinks, Progress& progress) {
-  for (const std::span<const PlannedFile> group : WriterGroups(session)) {
-    progress.phase(NamesOf(group));
-    std::vector<LineSink*> groupSinks;
-    for (ComparingSink& sink : sinks) {
-      if (In(group, sink.file())) groupSinks.push_back(&sink);
-    }
-    WriteGroup(session, group, groupSinks);
-  }
+  WritePlannedLines(
+      session,
+      [&](const PlannedFile& file) -> LineSink& {
+        return *std::find_if(sinks.begin(), sinks.end(),
+                             [&](const ComparingSink& sink) { return &sink.file() == &file; });
+      },
+      [&](std::span<const PlannedFile> group) { progress.phase(NamesOf(group)); });
 }
 
 }  // namespace

@@ -118,6 +118,17 @@ std::string NamesOf(std::span<const PlannedFile> files) {
   return names;
 }
 
+void WritePlannedLines(Session& session,
+                       const std::function<LineSink&(const PlannedFile&)>& sinkFor,
+                       const std::function<void(std::span<const PlannedFile>)>& before) {
+  for (const std::span<const PlannedFile> group : WriterGroups(session)) {
+    before(group);
+    std::vector<LineSink*> sinks;
+    for (const PlannedFile& file : group) sinks.push_back(&sinkFor(file));
+    group.front().writer(session, sinks);
+  }
+}
+
 bool ExportFiles(Session& session, std::span<const PlannedFile> group) {
   std::deque<OutputFile> files;
   std::vector<LineSink*> sinks;
@@ -126,7 +137,7 @@ bool ExportFiles(Session& session, std::span<const PlannedFile> group) {
     if (!file.isOpen()) return false;
     sinks.push_back(&file);
   }
-  WriteGroup(session, group, sinks);
+  group.front().writer(session, sinks);
   bool whole = true;
   for (OutputFile& file : files) whole = file.finish() && whole;
   return whole;
@@ -148,10 +159,9 @@ const LineLayout& LayoutOf(const PlannedFile& file, std::string_view firstField)
 
 std::string KeyOfLine(const LineLayout& layout, std::span<const std::string_view> fields) {
   std::string key;
-  for (std::size_t i = 0; i < layout.fields.size() && i < fields.size(); ++i) {
-    if (layout.fields[i].role != FieldRole::kKey) continue;
-    if (!key.empty()) key += ", ";
-    key.append(fields[i]);
+  for (const std::size_t i : layout.indexesOf(FieldRole::kKey)) {
+    if (i >= fields.size()) break;
+    key.append(key.empty() ? "" : ", ").append(fields[i]);
   }
   return key;
 }

@@ -8,6 +8,7 @@
 // name their fields, so that a file or a field is added in one place.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -53,19 +54,15 @@ bool WrittenOn(const PlannedFile& file, const Session& session);
 // session writes them.
 std::vector<std::span<const PlannedFile>> WriterGroups(const Session& session);
 
-// Whether file is one of files.
-inline bool In(std::span<const PlannedFile> files, const PlannedFile& file) {
-  return &file >= files.data() && &file < files.data() + files.size();
-}
-
 // "Device.dat", or "SldKopf.dat and SldPos.dat".
 std::string NamesOf(std::span<const PlannedFile> files);
 
-// Runs the writer of group into sinks, one per file of the group.
-inline void WriteGroup(Session& session, std::span<const PlannedFile> group,
-                       std::span<LineSink* const> sinks) {
-  group.front().writer(session, sinks);
-}
+// Every line of the files this session writes, in plan order, each into
+// the sink sinkFor gives for its file; before runs ahead of each writer
+// with the files that writer fills.
+void WritePlannedLines(Session& session,
+                       const std::function<LineSink&(const PlannedFile&)>& sinkFor,
+                       const std::function<void(std::span<const PlannedFile>)>& before);
 
 // Creates the files of group in the working directory, lets their writer
 // fill them and closes them: true when every one was written and closed

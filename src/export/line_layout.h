@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "export/line_sink.h"
 
@@ -32,6 +33,15 @@ struct LineField {
 struct LineLayout {
   std::string_view word;  // the word every line of this kind opens with; "" for any
   std::span<const LineField> fields;
+
+  // Every field of the role, in line order.
+  std::vector<std::size_t> indexesOf(FieldRole role) const {
+    std::vector<std::size_t> indexes;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      if (fields[i].role == role) indexes.push_back(i);
+    }
+    return indexes;
+  }
 
   // The first field of the role, if the line has one.
   std::optional<std::size_t> indexOf(FieldRole role) const {
