@@ -11,5 +11,5 @@ int main(int argc, char** argv) {
   const skarvik::check::ParsedCommandLine parsed =
       skarvik::check::ParseCommandLine(argc, argv, std::cout, std::cerr);
   if (!parsed.options) return parsed.exitCode;
-  return skarvik::check::RunCheck(*parsed.options, std::cout, std::cerr);
+  return skarvik::check::RunCheck(*parsed.options, std::cout);
 }

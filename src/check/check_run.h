@@ -10,6 +10,6 @@
 namespace skarvik::check {
 
 // The exit code: a CheckExit.
-int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err);
+int RunCheck(const CheckOptions& options, std::ostream& out);
 
 }  // namespace skarvik::check

@@ -5,6 +5,9 @@
 #include <iterator>
 #include <vector>
 
+#include "check/report/console.h"
+#include "check/report/finding_kinds.h"
+#include "export/export_plan.h"
 #include "skarvik_version.h"
 
 namespace skarvik::check {
@@ -30,14 +33,14 @@ constexpr char kExitStatus[] =
     "  1  findings at or above it\n"
     "  2  the check could not run (command line, settings, connection)";
 
-struct Command {
+struct CommandHelp {
   const char* name;
   CheckOptions::Command command;
   const char* summary;  // its line in the program's help
-  const char* details;  // more in its own help
+  const char* details;  // more in its own help; {files} stands for the plan's files
 };
 
-constexpr Command kCommands[] = {
+constexpr CommandHelp kCommands[] = {
     {.name = "preflight",
      .command = CheckOptions::Command::kPreflight,
      .summary = "what the export will do to the data, before it runs",
@@ -47,9 +50,8 @@ constexpr Command kCommands[] = {
     {.name = "verify",
      .command = CheckOptions::Command::kVerify,
      .summary = "compare the five files here with what an export would write now",
-     .details = "Runs after skarvik: compares Device.dat, SldKopf.dat, SldPos.dat, TstKopf.dat\n"
-                "and TstPos.dat in the working directory, line by line, with what an export\n"
-                "would write from the database now, without writing a file."},
+     .details = "Runs after skarvik: compares {files} in the working directory, line by line, "
+                "with what an export would write from the database now, without writing a file."},
 };
 
 template <typename T>
@@ -70,7 +72,7 @@ constexpr Named<Severity> kFailOnLevels[] = {
 };
 
 template <typename T, std::size_t N>
-std::vector<std::string> NamesOf(const Named<T> (&table)[N]) {
+std::vector<std::string> ChoicesOf(const Named<T> (&table)[N]) {
   std::vector<std::string> names;
   for (const Named<T>& entry : table) names.push_back(entry.name);
   return names;
@@ -89,12 +91,48 @@ T ValueOf(const Named<T> (&table)[N], const std::string& name) {
 template <typename T, std::size_t N>
 CLI::Option* AddChoice(CLI::App& command, const char* flag, std::string& name,
                        const Named<T> (&table)[N], const char* help) {
-  const std::vector<std::string> names = NamesOf(table);
+  const std::vector<std::string> names = ChoicesOf(table);
   std::string typeName;
   for (const std::string& entry : names) typeName += (typeName.empty() ? "" : "|") + entry;
   return command.add_option(flag, name, help)
       ->transform(CLI::IsMember(names, CLI::ignore_case).description(""))
       ->type_name(typeName);
+}
+
+// text with each of its lines broken between words to fit the console.
+std::string Wrapped(std::string_view text) {
+  std::string wrapped;
+  std::size_t lineStart = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find_first_of(" \n", at), text.size());
+    const std::string_view word = text.substr(at, end - at);
+    if (wrapped.size() > lineStart) {
+      const bool fits = wrapped.size() - lineStart + 1 + word.size() <= kConsoleColumns;
+      wrapped += fits ? " " : "\n";
+      if (!fits) lineStart = wrapped.size();
+    }
+    wrapped.append(word);
+    if (end < text.size() && text[end] == '\n') {
+      wrapped += '\n';
+      lineStart = wrapped.size();
+    }
+    at = end + 1;
+  }
+  return wrapped;
+}
+
+// "Device.dat, SldKopf.dat and TstPos.dat"
+std::string FileList() {
+  std::string list;
+  const std::span<const PlannedFile> plan = ExportPlan();
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    list.append(i == 0 ? "" : i + 1 == plan.size() ? " and " : ", ").append(plan[i].name);
+  }
+  return list;
+}
+
+std::string Details(const CommandHelp& command) {
+  return Wrapped(Fill(command.details, {{"files", FileList()}}));
 }
 
 // The words of the command line before they become CheckOptions.
@@ -128,9 +166,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
   app.require_subcommand(1);
   CheckOptions options;
   Words words;
-  for (const Command& command : kCommands) {
+  for (const CommandHelp& command : kCommands) {
     CLI::App* subcommand = app.add_subcommand(command.name, command.summary);
-    subcommand->footer(std::string(command.details) + "\n\n" + kExitStatus);
+    subcommand->footer(Details(command) + "\n\n" + kExitStatus);
     subcommand->final_callback([&options, &command] { options.command = command.command; });
     AddCheckOptions(*subcommand, options, words);
   }

@@ -15,7 +15,7 @@
 #include <ostream>
 #include <string>
 
-#include "check/report.h"
+#include "check/report/report.h"
 
 namespace skarvik::check {
 

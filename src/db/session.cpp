@@ -9,7 +9,6 @@
 namespace skarvik {
 namespace {
 
-constexpr char kBuiltInUser[] = "Kelvarion";
 constexpr char kBuiltInPassword[] = "Pelmadora";
 
 }  // namespace
@@ -42,7 +41,7 @@ Session::Connect Session::connect(char* dataSourceName, const LoginLookup& lookU
   specialSource_ = IsSpecialDataSource(dataSourceName);
   StrUpper(dataSourceName);
   if (specialSource_) SetUnqualifiedNames(true);
-  Text<41> source;
+  Text<kMaxDataSourceName + 1> source;
   if (std::strlen(dataSourceName) > source.kCapacity) return Connect::kNameTooLong;
   source.assign(dataSourceName);
 
@@ -105,9 +104,15 @@ void Session::SQL_CloseConnection() {
 void Session::logQueryFailure(std::string_view tag, long number, std::string_view message,
                               std::string_view stmtText) {
   ++queryFailures_;
-  log_.writeLine(Format("     %.*s, ERROR: %ld, %.*s", static_cast<int>(tag.size()), tag.data(),
-                        number, static_cast<int>(message.size()), message.data()));
-  log_.writeLine(std::string("     sqlStmt : ").append(stmtText));
+  const std::string errorLine =
+      Format("     %.*s, ERROR: %ld, %.*s", static_cast<int>(tag.size()), tag.data(), number,
+             static_cast<int>(message.size()), message.data());
+  const std::string statementLine = std::string("     sqlStmt : ").append(stmtText);
+  log_.append(errorLine);
+  log_.append(statementLine);
+  if (failureListener_ != nullptr) {
+    failureListener_->failed({.tag = tag, .errorLine = errorLine, .statementLine = statementLine});
+  }
 }
 
 }  // namespace skarvik

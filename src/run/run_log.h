@@ -25,7 +25,7 @@ class RunLog : public LogSink {
  public:
   explicit RunLog(const char* path = kRunLogFile, const char* backupPath = kRunLogBackupFile)
       : path_(path), backupPath_(backupPath) {}
-  void writeLine(std::string_view text) override { WriteLog(path_, backupPath_, text); }
+  void append(std::string_view line) override { WriteLog(path_, backupPath_, line); }
 
  private:
   const char* path_;

@@ -13,12 +13,6 @@
 namespace skarvik {
 namespace {
 
-// The old system's line buffers; a longer line is read in pieces, which puts
-// every later entry out of step. Settings files written for it live with
-// that, so it stays.
-constexpr std::size_t kHeaderLineBuffer = 200;
-constexpr std::size_t kDataLineBuffer = 400;
-
 // A line is a C text to the old system: a NUL byte ends it. Its line feed
 // belongs to no field.
 std::string_view LineText(const std::string& line) {

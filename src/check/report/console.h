@@ -1,0 +1,13 @@
+// What is written for a person at a console: an 80-column Windows console
+// wraps once the 80th column is written, so a line of 80 would leave an
+// empty line behind it, and a CR would return only to the start of its
+// last row.
+#pragma once
+
+#include <cstddef>
+
+namespace skarvik::check {
+
+inline constexpr std::size_t kConsoleColumns = 79;
+
+}  // namespace skarvik::check
