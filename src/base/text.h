@@ -51,8 +51,6 @@ struct Text {
     std::memset(bytes.data() + n, 0, N - n);
   }
 
-  void clear() { bytes.fill('\0'); }
-
   // Clears a field that held a secret in a way the compiler may not drop.
   void wipe() {
     volatile char* p = bytes.data();

@@ -193,13 +193,13 @@ Result Entry(Args args, Streams io) {
   return std::nullopt;
 }
 
-struct Command {
+struct CipherCommand {
   std::string_view name;
-  std::size_t arg_count;
+  std::size_t argCount;
   Result (*run)(Args, Streams);
 };
 
-constexpr Command kCommands[] = {
+constexpr CipherCommand kCommands[] = {
     {"encrypt", 1, Encrypt},
     {"decrypt", 1, Decrypt},
     {"entry", 4, Entry},
@@ -225,11 +225,11 @@ int RunCipherTool(Args args, std::istream& in, std::ostream& out, std::ostream& 
     out << "skarvik-cipher " << kSkarvikVersion << '\n';
     return kCipherOk;
   }
-  for (const Command& command : kCommands) {
+  for (const CipherCommand& command : kCommands) {
     if (args[0] != command.name) {
       continue;
     }
-    if (args.size() - 1 != command.arg_count) {
+    if (args.size() - 1 != command.argCount) {
       return UsageError(err, "wrong number of arguments for " + std::string(command.name));
     }
     if (const Result failure = command.run(args.subspan(1), Streams{in, out, err, readTerminal})) {

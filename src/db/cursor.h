@@ -38,7 +38,6 @@ namespace skarvik {
 
 // What a driver answered to the statement attributes a cursor asks for.
 struct CursorAttributes {
-  bool set = false;  // false: the cursor asks for none and takes the driver's default
   SQLRETURN scrolling = SQL_SUCCESS;
   SQLRETURN concurrency = SQL_SUCCESS;
 };

@@ -40,7 +40,7 @@ bool Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin)
 Session::Connect Session::connect(char* dataSourceName, const LoginLookup& lookUpLogin) {
   specialSource_ = IsSpecialDataSource(dataSourceName);
   StrUpper(dataSourceName);
-  if (specialSource_) SetUnqualifiedNames(true);
+  if (specialSource_) unqualifiedNames_ = true;
   Text<kMaxDataSourceName + 1> source;
   if (std::strlen(dataSourceName) > source.kCapacity) return Connect::kNameTooLong;
   source.assign(dataSourceName);

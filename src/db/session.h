@@ -95,7 +95,6 @@ class Session {
   // connectDiag() and, with the debug flag, on the console.
   bool SQL_OpenConnection(const char* userName, const char* password, const char* dataSourceName);
   void SQL_CloseConnection();
-  void SetUnqualifiedNames(bool unqualified) { unqualifiedNames_ = unqualified; }
 
   SQLHDBC hDbc() const { return dbc_.get(); }
   bool specialSource() const { return specialSource_; }

@@ -5,36 +5,37 @@
 namespace skarvik {
 namespace {
 
-using H = BalanceTableHeader;
-using P = BalancePosition;
-
-constexpr Column<H> kHeaderColumns[] = {
-    column<&H::TslNam>("TslNam", ColumnUse::kLookupKey),
-    column<&H::TslDau>("TslDau"),
-    cutColumn<&H::TslTxt, &H::text>("TslTxt"),
-    column<&H::TslSta>("TslSta"),
-    column<&H::TslDat>("TslDat"),
-    column<&H::TslErf>("TslErf", ColumnUse::kReadOnly),
+constexpr Column<BalanceTableHeader> kHeaderColumns[] = {
+    column<&BalanceTableHeader::TslNam>("TslNam", ColumnUse::kLookupKey),
+    column<&BalanceTableHeader::TslDau>("TslDau"),
+    cutColumn<&BalanceTableHeader::TslTxt, &BalanceTableHeader::text>("TslTxt"),
+    column<&BalanceTableHeader::TslSta>("TslSta"),
+    column<&BalanceTableHeader::TslDat>("TslDat"),
+    column<&BalanceTableHeader::TslErf>("TslErf", ColumnUse::kReadOnly),
 };
 
-constexpr Column<P> kPositionColumns[] = {
-    column<&P::TsaSal>("TsaSal"), column<&P::TsaLfd>("TsaLfd", ColumnUse::kRowKey),
-    column<&P::TsaAnz>("TsaAnz"), column<&P::TsaAus>("TsaAus"),
-    column<&P::TsaSta>("TsaSta"), column<&P::TsaErf>("TsaErf", ColumnUse::kReadOnly),
-    column<&P::TsaDat>("TsaDat"), column<&P::TsaSpl>("TsaSpl"),
+constexpr Column<BalancePosition> kPositionColumns[] = {
+    column<&BalancePosition::TsaSal>("TsaSal"),
+    column<&BalancePosition::TsaLfd>("TsaLfd", ColumnUse::kRowKey),
+    column<&BalancePosition::TsaAnz>("TsaAnz"),
+    column<&BalancePosition::TsaAus>("TsaAus"),
+    column<&BalancePosition::TsaSta>("TsaSta"),
+    column<&BalancePosition::TsaErf>("TsaErf", ColumnUse::kReadOnly),
+    column<&BalancePosition::TsaDat>("TsaDat"),
+    column<&BalancePosition::TsaSpl>("TsaSpl"),
 };
 
 }  // namespace
 
-const Query<H> kBalanceHeaderQuery = {
-    .cursor = CursorKind::kSldKopf,
+const Query<BalanceTableHeader> kBalanceHeaderQuery = {
+    .cursor = CursorKind::kBalanceHeaders,
     .columns = kHeaderColumns,
     .columnsPerGroup = 3,
     .from = "  FROM  VKSYSTEM.O2101SalTab",
 };
 
-const Query<P> kBalancePositionQuery = {
-    .cursor = CursorKind::kSldPos,
+const Query<BalancePosition> kBalancePositionQuery = {
+    .cursor = CursorKind::kBalancePositions,
     .columns = kPositionColumns,
     .columnsPerGroup = 3,
     .from = " FROM  VKSYSTEM.G2101SalLst WHERE  TsaSal = '%s'",
@@ -42,35 +43,35 @@ const Query<P> kBalancePositionQuery = {
 
 namespace {
 
-void PrepareHeader(H& header, const ModelString& model) {
+void PrepareHeader(BalanceTableHeader& header, const ModelString& model) {
   header.model.assign(model.view());
   header.TslErf.assign(kImportCreator);
 }
 
 constexpr LineField kHeaderFields[] = {
-    field<&H::TslNam>("TslNam", FieldRole::kKey),
-    field<&H::model>("model", FieldRole::kModel),
-    field<&H::TslDau>("TslDau"),
-    field<&H::text>("TslTxt"),
-    field<&H::TslSta>("TslSta"),
-    field<&H::TslDat>("TslDat"),
-    field<&H::TslErf>("TslErf", FieldRole::kCreator),
+    field<&BalanceTableHeader::TslNam>("TslNam", FieldRole::kKey),
+    field<&BalanceTableHeader::model>("model", FieldRole::kModel),
+    field<&BalanceTableHeader::TslDau>("TslDau"),
+    field<&BalanceTableHeader::text>("TslTxt"),
+    field<&BalanceTableHeader::TslSta>("TslSta"),
+    field<&BalanceTableHeader::TslDat>("TslDat"),
+    field<&BalanceTableHeader::TslErf>("TslErf", FieldRole::kCreator),
 };
 
 constexpr LineField kPositionFields[] = {
-    field<&P::TsaSal>("TsaSal", FieldRole::kKey),
-    field<&P::TsaLfd>("TsaLfd", FieldRole::kKey),
-    field<&P::TsaAnz>("TsaAnz"),
-    field<&P::TsaAus>("TsaAus"),
-    field<&P::TsaSta>("TsaSta"),
-    field<&P::TsaDat>("TsaDat"),
-    field<&P::TsaErf>("TsaErf", FieldRole::kCreator),
-    field<&P::TsaSpl>("TsaSpl"),
-    field<&P::reserve1>("reserve"),
-    field<&P::reserve2>("reserve"),
+    field<&BalancePosition::TsaSal>("TsaSal", FieldRole::kKey),
+    field<&BalancePosition::TsaLfd>("TsaLfd", FieldRole::kKey),
+    field<&BalancePosition::TsaAnz>("TsaAnz"),
+    field<&BalancePosition::TsaAus>("TsaAus"),
+    field<&BalancePosition::TsaSta>("TsaSta"),
+    field<&BalancePosition::TsaDat>("TsaDat"),
+    field<&BalancePosition::TsaErf>("TsaErf", FieldRole::kCreator),
+    field<&BalancePosition::TsaSpl>("TsaSpl"),
+    field<&BalancePosition::reserve1>("reserve"),
+    field<&BalancePosition::reserve2>("reserve"),
 };
 
-void WritePositionLine(LineSink& sink, P& p, const H& /*header*/) {
+void WritePositionLine(LineSink& sink, BalancePosition& p, const BalanceTableHeader& /*header*/) {
   p.TsaErf.assign(kImportCreator);
   WriteLine(sink, kBalancePositionLine, p);
 }
@@ -80,12 +81,12 @@ void WritePositionLine(LineSink& sink, P& p, const H& /*header*/) {
 const LineLayout kBalanceHeaderLine = {.fields = kHeaderFields};
 const LineLayout kBalancePositionLine = {.fields = kPositionFields};
 
-const TablePairExport<H, P> kBalanceTables = {
+const TablePairExport<BalanceTableHeader, BalancePosition> kBalanceTables = {
     .headers = kBalanceHeaderQuery,
     .positions = kBalancePositionQuery,
     .assignedBy = AssignedBy::kTsmSal,
     .skipWord = "Saldotab.",
-    .name = &H::TslNam,
+    .name = &BalanceTableHeader::TslNam,
     .prepareHeader = &PrepareHeader,
     .headerLine = kBalanceHeaderLine,
     .writePosition = &WritePositionLine,

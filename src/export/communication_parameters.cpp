@@ -5,20 +5,28 @@
 namespace skarvik {
 namespace {
 
-using C = CommunicationParameters;
-
-constexpr Column<C> kColumns[] = {
-    column<&C::ComIpa>("ComIpa"), column<&C::ComGat>("ComGat"), column<&C::ComShs>("ComShs"),
-    column<&C::ComEvp>("ComEvp"), column<&C::ComTmp>("ComTmp"), column<&C::ComSub>("ComSub"),
-    column<&C::ComTwx>("ComTwx"), column<&C::ComPor>("ComPor"), column<&C::ComSch>("ComSch"),
-    column<&C::ComSto>("ComSto"), column<&C::ComLkn>("ComLkn"), column<&C::ComVor>("ComVor"),
-    column<&C::ComTel>("ComTel"), column<&C::ComDwl>("ComDwl"), column<&C::ComGid>("ComGid"),
-    column<&C::ComLer>("ComLer"),
+constexpr Column<CommunicationParameters> kColumns[] = {
+    column<&CommunicationParameters::ComIpa>("ComIpa"),
+    column<&CommunicationParameters::ComGat>("ComGat"),
+    column<&CommunicationParameters::ComShs>("ComShs"),
+    column<&CommunicationParameters::ComEvp>("ComEvp"),
+    column<&CommunicationParameters::ComTmp>("ComTmp"),
+    column<&CommunicationParameters::ComSub>("ComSub"),
+    column<&CommunicationParameters::ComTwx>("ComTwx"),
+    column<&CommunicationParameters::ComPor>("ComPor"),
+    column<&CommunicationParameters::ComSch>("ComSch"),
+    column<&CommunicationParameters::ComSto>("ComSto"),
+    column<&CommunicationParameters::ComLkn>("ComLkn"),
+    column<&CommunicationParameters::ComVor>("ComVor"),
+    column<&CommunicationParameters::ComTel>("ComTel"),
+    column<&CommunicationParameters::ComDwl>("ComDwl"),
+    column<&CommunicationParameters::ComGid>("ComGid"),
+    column<&CommunicationParameters::ComLer>("ComLer"),
 };
 
 // A dial number too long for its field stays empty rather than cut: a cut
 // number would dial somebody else.
-void JoinDialNumber(C& row) {
+void JoinDialNumber(CommunicationParameters& row) {
   const std::size_t length = row.ComLkn.size() + row.ComVor.size() + row.ComTel.size();
   if (length > row.dialNumber.kCapacity) return;
   std::string joined;
@@ -28,8 +36,8 @@ void JoinDialNumber(C& row) {
 
 }  // namespace
 
-const Query<C> kCommunicationQuery = {
-    .cursor = CursorKind::kComParm,
+const Query<CommunicationParameters> kCommunicationQuery = {
+    .cursor = CursorKind::kCommunication,
     .columns = kColumns,
     .columnsPerGroup = 4,
     .from = "  FROM  VKSYSTEM.Vks1140Com  WHERE  ComNam = '%s'",
@@ -37,7 +45,7 @@ const Query<C> kCommunicationQuery = {
 };
 
 bool CommunicationLookup::SQL_GetComParm(TerminalRecord& terminal) {
-  const std::optional<C> row = cursor_.first(terminal.TrmNam.view());
+  const std::optional<CommunicationParameters> row = cursor_.first(terminal.TrmNam.view());
   if (row) terminal.com = *row;
   return row.has_value();
 }

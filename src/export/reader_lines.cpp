@@ -9,22 +9,26 @@
 namespace skarvik {
 namespace {
 
-using Z = ReaderRecord;
-
-constexpr Column<Z> kColumns[] = {
-    column<&Z::ZlsTrm>("ZlsTrm"), column<&Z::ZlsLes>("ZlsLes", ColumnUse::kRowKey),
-    column<&Z::ZlsZko>("ZlsZko"), column<&Z::ZlsAus>("ZlsAus"),
-    column<&Z::ZlsTfr>("ZlsTfr"), column<&Z::ZlsTvr>("ZlsTvr"),
-    column<&Z::ZlsEin>("ZlsEin"), column<&Z::ZlsAdr>("ZlsAdr"),
-    column<&Z::ZlsTxt>("ZlsTxt"), column<&Z::ZlsKtx>("ZlsKtx"),
-    column<&Z::ZlsSta>("ZlsSta"), column<&Z::ZlsErf>("ZlsErf", ColumnUse::kReadOnly),
+constexpr Column<ReaderRecord> kColumns[] = {
+    column<&ReaderRecord::ZlsTrm>("ZlsTrm"),
+    column<&ReaderRecord::ZlsLes>("ZlsLes", ColumnUse::kRowKey),
+    column<&ReaderRecord::ZlsZko>("ZlsZko"),
+    column<&ReaderRecord::ZlsAus>("ZlsAus"),
+    column<&ReaderRecord::ZlsTfr>("ZlsTfr"),
+    column<&ReaderRecord::ZlsTvr>("ZlsTvr"),
+    column<&ReaderRecord::ZlsEin>("ZlsEin"),
+    column<&ReaderRecord::ZlsAdr>("ZlsAdr"),
+    column<&ReaderRecord::ZlsTxt>("ZlsTxt"),
+    column<&ReaderRecord::ZlsKtx>("ZlsKtx"),
+    column<&ReaderRecord::ZlsSta>("ZlsSta"),
+    column<&ReaderRecord::ZlsErf>("ZlsErf", ColumnUse::kReadOnly),
 };
 
 constexpr int kReadersPerGroup = 8;
 
 // C semantics on purpose: truncating division and a remainder with the sign
 // of the running number, as the old system numbered its readers.
-void DeriveAddress(Z& reader) {
+void DeriveAddress(ReaderRecord& reader) {
   const int n = std::atoi(reader.ZlsLes.c_str());
   if (reader.ZlsAdr.empty()) {
     reader.ZlsAdr.assign(std::to_string((n - 1) % kReadersPerGroup + 1));
@@ -34,7 +38,7 @@ void DeriveAddress(Z& reader) {
   }
 }
 
-void FillEmptyFields(Z& reader, ReaderPass pass) {
+void FillEmptyFields(ReaderRecord& reader, ReaderPass pass) {
   if (pass == ReaderPass::kTerminals) {
     DeriveAddress(reader);
   } else if (reader.ZlsAdr.empty()) {
@@ -43,25 +47,25 @@ void FillEmptyFields(Z& reader, ReaderPass pass) {
 }
 
 constexpr LineField kReaderFields[] = {
-    field<&Z::kind>("reader kind"),
-    field<&Z::ZlsTrm>("ZlsTrm", FieldRole::kKey),
-    field<&Z::ZlsLes>("ZlsLes", FieldRole::kKey),
-    field<&Z::ZlsZko>("ZlsZko"),
-    field<&Z::ZlsAus>("ZlsAus"),
-    field<&Z::ZlsTfr>("ZlsTfr"),
-    field<&Z::ZlsTvr>("ZlsTvr"),
-    field<&Z::ZlsEin>("ZlsEin"),
-    field<&Z::ZlsAdr>("ZlsAdr"),
-    field<&Z::ZlsTxt>("ZlsTxt"),
-    field<&Z::ZlsKtx>("ZlsKtx"),
-    field<&Z::ZlsSta>("ZlsSta"),
-    field<&Z::ZlsErf>("ZlsErf", FieldRole::kCreator),
+    field<&ReaderRecord::kind>("reader kind"),
+    field<&ReaderRecord::ZlsTrm>("ZlsTrm", FieldRole::kKey),
+    field<&ReaderRecord::ZlsLes>("ZlsLes", FieldRole::kKey),
+    field<&ReaderRecord::ZlsZko>("ZlsZko"),
+    field<&ReaderRecord::ZlsAus>("ZlsAus"),
+    field<&ReaderRecord::ZlsTfr>("ZlsTfr"),
+    field<&ReaderRecord::ZlsTvr>("ZlsTvr"),
+    field<&ReaderRecord::ZlsEin>("ZlsEin"),
+    field<&ReaderRecord::ZlsAdr>("ZlsAdr"),
+    field<&ReaderRecord::ZlsTxt>("ZlsTxt"),
+    field<&ReaderRecord::ZlsKtx>("ZlsKtx"),
+    field<&ReaderRecord::ZlsSta>("ZlsSta"),
+    field<&ReaderRecord::ZlsErf>("ZlsErf", FieldRole::kCreator),
 };
 
 }  // namespace
 
 const Query<ReaderRecord> kReaderQuery = {
-    .cursor = CursorKind::kReader,
+    .cursor = CursorKind::kReaders,
     .columns = kColumns,
     .columnsPerGroup = 5,
     .from = " FROM  VKSYSTEM.Vks401Zls  WHERE  ZlsTrm = '%s'",

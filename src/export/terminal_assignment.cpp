@@ -17,13 +17,13 @@ void Normalize(AssignedType& row) { NormalizeAssignedModel(row.TsmTyp); }
 }  // namespace
 
 const Query<AssignedType> kAssignmentBySal = {
-    .cursor = CursorKind::kGetTerm,
+    .cursor = CursorKind::kAssignment,
     .columns = kModelColumns,
     .from = "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmSal = '%s'",
     .afterFetch = &Normalize,
 };
 const Query<AssignedType> kAssignmentByTas = {
-    .cursor = CursorKind::kGetTerm,
+    .cursor = CursorKind::kAssignment,
     .columns = kUnwrittenColumns,
     .from = "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmTas = '%s'",
     .afterFetch = &Normalize,

@@ -5,53 +5,51 @@
 namespace skarvik {
 namespace {
 
-using R = TerminalRecord;
-
-constexpr Column<R> kTerminalColumns[] = {
-    column<&R::TrmNam>("TrmNam", ColumnUse::kLookupKey),
-    column<&R::TrmInt>("TrmInt"),
-    column<&R::TrmMod>("TrmMod", ColumnUse::kModel),
-    column<&R::TrmTas>("TrmTas"),
-    column<&R::TrmSal>("TrmSal"),
-    column<&R::TrmUpl>("TrmUpl"),
-    column<&R::TrmDnl>("TrmDnl"),
-    column<&R::TrmSpr>("TrmSpr"),
-    column<&R::TrmDtm>("TrmDtm"),
-    column<&R::TrmApp>("TrmApp"),
-    column<&R::TrmLog>("TrmLog"),
-    column<&R::TrmPra>("TrmPra"),
-    column<&R::TrmSyn>("TrmSyn"),
-    column<&R::TrmFnk>("TrmFnk"),
-    column<&R::TrmDis>("TrmDis"),
-    column<&R::TrmTon>("TrmTon"),
-    column<&R::TrmDau>("TrmDau"),
-    column<&R::TrmLst>("TrmLst"),
-    column<&R::TrmHst>("TrmHst"),
-    column<&R::TrmAlf>("TrmAlf"),
-    column<&R::TrmSto>("TrmSto"),
-    column<&R::TrmTxt>("TrmTxt"),
-    column<&R::TrmKtx>("TrmKtx"),
-    column<&R::TrmSta>("TrmSta"),
-    column<&R::TrmErf>("TrmErf", ColumnUse::kReadOnly),
+constexpr Column<TerminalRecord> kTerminalColumns[] = {
+    column<&TerminalRecord::TrmNam>("TrmNam", ColumnUse::kLookupKey),
+    column<&TerminalRecord::TrmInt>("TrmInt"),
+    column<&TerminalRecord::TrmMod>("TrmMod", ColumnUse::kModel),
+    column<&TerminalRecord::TrmTas>("TrmTas"),
+    column<&TerminalRecord::TrmSal>("TrmSal"),
+    column<&TerminalRecord::TrmUpl>("TrmUpl"),
+    column<&TerminalRecord::TrmDnl>("TrmDnl"),
+    column<&TerminalRecord::TrmSpr>("TrmSpr"),
+    column<&TerminalRecord::TrmDtm>("TrmDtm"),
+    column<&TerminalRecord::TrmApp>("TrmApp"),
+    column<&TerminalRecord::TrmLog>("TrmLog"),
+    column<&TerminalRecord::TrmPra>("TrmPra"),
+    column<&TerminalRecord::TrmSyn>("TrmSyn"),
+    column<&TerminalRecord::TrmFnk>("TrmFnk"),
+    column<&TerminalRecord::TrmDis>("TrmDis"),
+    column<&TerminalRecord::TrmTon>("TrmTon"),
+    column<&TerminalRecord::TrmDau>("TrmDau"),
+    column<&TerminalRecord::TrmLst>("TrmLst"),
+    column<&TerminalRecord::TrmHst>("TrmHst"),
+    column<&TerminalRecord::TrmAlf>("TrmAlf"),
+    column<&TerminalRecord::TrmSto>("TrmSto"),
+    column<&TerminalRecord::TrmTxt>("TrmTxt"),
+    column<&TerminalRecord::TrmKtx>("TrmKtx"),
+    column<&TerminalRecord::TrmSta>("TrmSta"),
+    column<&TerminalRecord::TrmErf>("TrmErf", ColumnUse::kReadOnly),
 };
 
 // The type-table rows fill the terminal fields they stand for.
-constexpr Column<R> kTypeTableColumns[] = {
-    column<&R::TrmNam>("TsmNam", ColumnUse::kLookupKey),
-    column<&R::TrmMod>("TsmTyp", ColumnUse::kModel),
-    column<&R::TrmTas>("TsmTas"),
-    column<&R::TrmSal>("TsmSal"),
-    column<&R::TrmUpl>("TsmUpl"),
-    column<&R::TrmDnl>("TsmDnl"),
-    column<&R::TrmSpr>("TsmSpr"),
-    column<&R::TrmTxt>("TsmTxt"),
-    column<&R::TrmKtx>("TsmKtx"),
-    column<&R::TsmKsw>("TsmKsw", ColumnUse::kReadOnly),
-    column<&R::TrmSta>("TsmSta"),
-    column<&R::TrmErf>("TsmErf", ColumnUse::kReadOnly),
+constexpr Column<TerminalRecord> kTypeTableColumns[] = {
+    column<&TerminalRecord::TrmNam>("TsmNam", ColumnUse::kLookupKey),
+    column<&TerminalRecord::TrmMod>("TsmTyp", ColumnUse::kModel),
+    column<&TerminalRecord::TrmTas>("TsmTas"),
+    column<&TerminalRecord::TrmSal>("TsmSal"),
+    column<&TerminalRecord::TrmUpl>("TsmUpl"),
+    column<&TerminalRecord::TrmDnl>("TsmDnl"),
+    column<&TerminalRecord::TrmSpr>("TsmSpr"),
+    column<&TerminalRecord::TrmTxt>("TsmTxt"),
+    column<&TerminalRecord::TrmKtx>("TsmKtx"),
+    column<&TerminalRecord::TsmKsw>("TsmKsw", ColumnUse::kReadOnly),
+    column<&TerminalRecord::TrmSta>("TsmSta"),
+    column<&TerminalRecord::TrmErf>("TsmErf", ColumnUse::kReadOnly),
 };
 
-void MapNumericType(R& terminal) {
+void MapNumericType(TerminalRecord& terminal) {
   if (terminal.TrmMod.size() < kModelStringMinLength) {
     MapTerminalType(terminal.TrmMod, terminal.TrmApp.c_str());
   }
@@ -59,8 +57,8 @@ void MapNumericType(R& terminal) {
 
 }  // namespace
 
-const Query<R> kTerminalQuery = {
-    .cursor = CursorKind::kTermAlt,
+const Query<TerminalRecord> kTerminalQuery = {
+    .cursor = CursorKind::kTerminals,
     .columns = kTerminalColumns,
     .columnsPerGroup = 5,
     .from = " FROM  VKSYSTEM.Vks1140Trm",
@@ -68,8 +66,8 @@ const Query<R> kTerminalQuery = {
 };
 
 // The type table keeps its types as stored: they are written unmapped.
-const Query<R> kTypeTableQuery = {
-    .cursor = CursorKind::kVks114Tsm,
+const Query<TerminalRecord> kTypeTableQuery = {
+    .cursor = CursorKind::kTypeTable,
     .columns = kTypeTableColumns,
     .columnsPerGroup = 4,
     .from = " FROM  VKSYSTEM.Vks114Tsm",
@@ -77,49 +75,47 @@ const Query<R> kTypeTableQuery = {
 
 namespace {
 
-using C = CommunicationParameters;
-
 constexpr LineField kTrmFields[] = {
     wordField<kTrmWord>(),
-    field<&R::TrmNam>("TrmNam", FieldRole::kKey),
-    field<&R::TrmTas>("TrmTas"),
-    field<&R::TrmSal>("TrmSal"),
-    field<&R::TrmUpl>("TrmUpl"),
-    field<&R::TrmDnl>("TrmDnl"),
-    field<&R::TrmSpr>("TrmSpr"),
-    field<&R::TrmDtm>("TrmDtm"),
-    field<&R::TrmApp>("TrmApp"),
-    field<&R::TrmLog>("TrmLog"),
-    field<&R::TrmPra>("TrmPra"),
-    field<&R::TrmSyn>("TrmSyn"),
-    field<&R::TrmTon>("TrmTon"),
-    field<&R::TrmDau>("TrmDau"),
-    field<&R::TrmLst>("TrmLst"),
-    field<&R::TrmHst>("TrmHst"),
-    field<&R::TrmAlf>("TrmAlf"),
-    field<&R::TrmSto>("TrmSto"),
-    field<&R::TrmTxt>("TrmTxt"),
-    field<&R::TrmKtx>("TrmKtx"),
-    field<&R::TrmSta>("TrmSta"),
-    field<&R::TrmErf>("TrmErf", FieldRole::kCreator),
-    field<&R::TrmInt>("TrmInt"),
-    field<&R::TrmMod>("TrmMod", FieldRole::kModel),
-    field<&R::TrmFnk>("TrmFnk"),
-    field<&R::TrmDis>("TrmDis"),
-    nestedField<&R::com, &C::ComTwx>("ComTwx"),
-    nestedField<&R::com, &C::ComPor>("ComPor"),
-    nestedField<&R::com, &C::ComSch>("ComSch"),
-    nestedField<&R::com, &C::ComSto>("ComSto"),
-    nestedField<&R::com, &C::ComIpa>("ComIpa"),
-    nestedField<&R::com, &C::ComSub>("ComSub"),
-    nestedField<&R::com, &C::ComGat>("ComGat"),
-    nestedField<&R::com, &C::ComShs>("ComShs"),
-    nestedField<&R::com, &C::ComTmp>("ComTmp"),
-    nestedField<&R::com, &C::ComEvp>("ComEvp"),
-    nestedField<&R::com, &C::dialNumber>("dial number"),
-    nestedField<&R::com, &C::ComLer>("ComLer"),
-    nestedField<&R::com, &C::ComDwl>("ComDwl"),
-    nestedField<&R::com, &C::ComGid>("ComGid"),
+    field<&TerminalRecord::TrmNam>("TrmNam", FieldRole::kKey),
+    field<&TerminalRecord::TrmTas>("TrmTas"),
+    field<&TerminalRecord::TrmSal>("TrmSal"),
+    field<&TerminalRecord::TrmUpl>("TrmUpl"),
+    field<&TerminalRecord::TrmDnl>("TrmDnl"),
+    field<&TerminalRecord::TrmSpr>("TrmSpr"),
+    field<&TerminalRecord::TrmDtm>("TrmDtm"),
+    field<&TerminalRecord::TrmApp>("TrmApp"),
+    field<&TerminalRecord::TrmLog>("TrmLog"),
+    field<&TerminalRecord::TrmPra>("TrmPra"),
+    field<&TerminalRecord::TrmSyn>("TrmSyn"),
+    field<&TerminalRecord::TrmTon>("TrmTon"),
+    field<&TerminalRecord::TrmDau>("TrmDau"),
+    field<&TerminalRecord::TrmLst>("TrmLst"),
+    field<&TerminalRecord::TrmHst>("TrmHst"),
+    field<&TerminalRecord::TrmAlf>("TrmAlf"),
+    field<&TerminalRecord::TrmSto>("TrmSto"),
+    field<&TerminalRecord::TrmTxt>("TrmTxt"),
+    field<&TerminalRecord::TrmKtx>("TrmKtx"),
+    field<&TerminalRecord::TrmSta>("TrmSta"),
+    field<&TerminalRecord::TrmErf>("TrmErf", FieldRole::kCreator),
+    field<&TerminalRecord::TrmInt>("TrmInt"),
+    field<&TerminalRecord::TrmMod>("TrmMod", FieldRole::kModel),
+    field<&TerminalRecord::TrmFnk>("TrmFnk"),
+    field<&TerminalRecord::TrmDis>("TrmDis"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComTwx>("ComTwx"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComPor>("ComPor"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComSch>("ComSch"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComSto>("ComSto"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComIpa>("ComIpa"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComSub>("ComSub"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComGat>("ComGat"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComShs>("ComShs"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComTmp>("ComTmp"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComEvp>("ComEvp"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::dialNumber>("dial number"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComLer>("ComLer"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComDwl>("ComDwl"),
+    nestedField<&TerminalRecord::com, &CommunicationParameters::ComGid>("ComGid"),
 };
 
 }  // namespace

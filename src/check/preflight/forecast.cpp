@@ -86,9 +86,9 @@ Section Summarize(Session& session, const ForecastWatch& watch, std::span<Counti
     section.facts.push_back({file + " lines", sink.lines()});
   }
   AddTableCounts(session, section);
-  Unreached(session, watch, failed, findings, kReader, kUnreachedReaders);
-  Unreached(session, watch, failed, findings, kSldPos, kUnreachedBalancePositions);
-  Unreached(session, watch, failed, findings, kTstPos, kUnreachedKeyPositions);
+  Unreached(session, watch, failed, findings, kReaders, kUnreachedReaders);
+  Unreached(session, watch, failed, findings, kBalancePositions, kUnreachedBalancePositions);
+  Unreached(session, watch, failed, findings, kKeyPositions, kUnreachedKeyPositions);
   section.findings = findings.take();
   return section;
 }

@@ -49,29 +49,29 @@ void ForecastWatch::finishLookups() {
   if (communication_.open && !communication_.found) {
     checks_.findings.add(MakeFinding(kNoCommunicationRow), "",
                          {.file = files_.front().name, .key = communication_.key});
-    missed(kComParm, communication_);
+    missed(kCommunication, communication_);
   }
   if (assignment_.open && !assignment_.found) {
     checks_.findings.add(MakeFinding(kUnassignedTables, {{"kind", files_.front().tables}}), "",
                          {.key = assignment_.key});
-    missed(kGetTerm, assignment_);
+    missed(kAssignment, assignment_);
   }
   // A terminal without readers is nothing unusual, unless they are stored
   // under another spelling of its name.
-  if (readers_.open && !readers_.found && readers_.afterTrmLine) missed(kReader, readers_);
+  if (readers_.open && !readers_.found && readers_.afterTrmLine) missed(kReaders, readers_);
   communication_ = {};
   assignment_ = {};
   readers_ = {};
 }
 
 void ForecastWatch::opened(CursorKind kind, std::string_view key) {
-  if (kind == kComParm || kind == kGetTerm || kind == kReader) finishLookups();
-  if (kind == kComParm) communication_ = {.open = true, .key = std::string(key)};
-  if (kind == kGetTerm) assignment_ = {.open = true, .key = std::string(key)};
-  if (kind == kReader) {
+  if (kind == kCommunication || kind == kAssignment || kind == kReaders) finishLookups();
+  if (kind == kCommunication) communication_ = {.open = true, .key = std::string(key)};
+  if (kind == kAssignment) assignment_ = {.open = true, .key = std::string(key)};
+  if (kind == kReaders) {
     readers_ = {.open = true, .key = std::string(key), .afterTrmLine = trmLineWritten_};
   }
-  if (kind == kReader || kind == kSldPos || kind == kTstPos) {
+  if (kind == kReaders || kind == kBalancePositions || kind == kKeyPositions) {
     // The line of the terminal or table before has been decided.
     checks_.hazards.dropPending();
     Reach& r = reach(kind);
@@ -92,24 +92,24 @@ void ForecastWatch::recordFetched(CursorKind kind, std::span<const RawField> fie
 void ForecastWatch::fetched(CursorKind kind, std::span<const RawField> fields) {
   checks_.progress.rows(1);
   switch (kind) {
-    case kTermAlt:
-    case kVks114Tsm:
-    case kSldKopf:
-    case kTstKopf:
+    case kTerminals:
+    case kTypeTable:
+    case kBalanceHeaders:
+    case kKeyHeaders:
       recordFetched(kind, fields);
       break;
-    case kComParm:
+    case kCommunication:
       communication_.found = true;
       checks_.hazards.rowFetched(fields, communication_.key);
       break;
-    case kGetTerm:  // its type is brought to a model string before use
+    case kAssignment:  // its type is brought to a model string before use
       assignment_.found = true;
       if (const std::string model = StoredModel(fields); !model.empty()) storedModel_ = model;
       break;
-    case kReader:
-    case kSldPos:
-    case kTstPos:
-      readers_.found = readers_.found || kind == kReader;
+    case kReaders:
+    case kBalancePositions:
+    case kKeyPositions:
+      readers_.found = readers_.found || kind == kReaders;
       if (reach(kind).counting) ++reach(kind).rows;
       checks_.hazards.rowFetched(fields, "");
       CheckEmptyKeys(kind, fields, checks_.findings);
@@ -118,16 +118,16 @@ void ForecastWatch::fetched(CursorKind kind, std::span<const RawField> fields) {
 }
 
 void ForecastWatch::leftUnread(CursorKind kind, std::string_view key) {
-  if (kind != kComParm) return;
+  if (kind != kCommunication) return;
   checks_.findings.add(MakeFinding(kSecondCommunicationRow), "", {.key = std::string(key)});
 }
 
 ForecastWatch::Reach& ForecastWatch::reach(CursorKind kind) {
-  return kind == kReader ? readerReach_ : positionReach_[kind == kTstPos];
+  return kind == kReaders ? readerReach_ : positionReach_[kind == kKeyPositions];
 }
 
 const ForecastWatch::Reach& ForecastWatch::reach(CursorKind kind) const {
-  return kind == kReader ? readerReach_ : positionReach_[kind == kTstPos];
+  return kind == kReaders ? readerReach_ : positionReach_[kind == kKeyPositions];
 }
 
 }  // namespace skarvik::check

@@ -23,19 +23,19 @@ std::string KeyNames(const LineLayout& layout) {
 // What the export does with a row of this kind whose key is empty.
 std::string_view WithEmptyKey(CursorKind kind) {
   switch (kind) {
-    case kTermAlt:
+    case kTerminals:
       return "its communication row and its readers are looked up by an empty name";
-    case kVks114Tsm:
+    case kTypeTable:
       return "written as a TRM line without a name, with the readers of an empty name";
-    case kSldKopf:
-    case kTstKopf:
+    case kBalanceHeaders:
+    case kKeyHeaders:
       return "its terminal type and its positions are looked up by an empty name";
-    case kReader:
-    case kSldPos:
-    case kTstPos:
+    case kReaders:
+    case kBalancePositions:
+    case kKeyPositions:
       return "its line goes out with an empty key";
-    case kComParm:
-    case kGetTerm:
+    case kCommunication:
+    case kAssignment:
       break;
   }
   return "";
