@@ -315,6 +315,33 @@ const Json* FindingAnywhere(const Json& report, const std::string& id) {
   return nullptr;
 }
 
+// A query that fails is a blocker of its own, with the lines the run log
+// would show, and verify does not blame the file for it.
+TEST_P(CheckRun, AFailedQueryIsNamedAndItsFileNotCompared) {
+  Migration migration(GetParam());
+  migration.db().insert(TwoTerminals());
+  ASSERT_EQ(migration.run().exitCode, 0);
+  migration.db().exec("ALTER TABLE " + migration.db().qualified("Vks401Zls") +
+                      " RENAME COLUMN ZlsLes TO ZlsNum");
+  for (const std::string command : {"preflight", "verify"}) {
+    const Json report = CheckJson(migration, {command, "VKOLD"});
+    const Json* failed = FindingAnywhere(report, "source.query-failed");
+    ASSERT_NE(failed, nullptr) << command;
+    EXPECT_EQ((*failed)["severity"], "blocker") << command;
+    EXPECT_EQ((*failed)["title"], "SQL_OpenReader failed") << command;
+    EXPECT_EQ((*failed)["count"], 2) << command;  // one lookup per terminal
+    const std::string statement = (*failed)["examples"][0]["effect"];
+    EXPECT_EQ(statement.rfind("sqlStmt : SELECT  ZlsTrm, ZlsLes,", 0), 0u) << statement;
+    EXPECT_EQ(FindingAnywhere(report, "forecast.unreached-readers"), nullptr) << command;
+  }
+  const Json report = CheckJson(migration, {"verify", "VKOLD"});
+  EXPECT_EQ(SectionOf(report, "files")["facts"]["Device.dat"],
+            "not compared: SQL_OpenReader failed");
+  EXPECT_EQ(FindingAnywhere(report, "verify.extra-lines"), nullptr);
+  EXPECT_EQ(Check(migration, {"verify", "VKOLD"}).exitCode, 1);
+}
+
+
 // What the import will misread, one concern per case: its finding once,
 // with its count and first example. The test bed's databases all compare
 // keys exactly, MariaDB's by its binary collation.
@@ -372,7 +399,8 @@ TEST_P(CheckRun, PreflightNamesWhatTheImportWillMisread) {
        "",
        "TrmNam",
        "",
-       "TrmNam is \"\": its communication row and its readers are looked up by an empty name"},
+       "TrmNam is \"\": its communication row and its readers are looked up by an empty name; "
+       "no line is written; the row holds TrmMod = \"1\""},
       {"Windows-1252 euro sign",
        {{"Vks1140Trm", {{"TrmNam", "T1"}, {"TrmMod", "1"}, {"TrmTxt", "5 \x80"}}},
         {"Vks1140Com", {{"ComNam", "T1"}}}},
@@ -443,21 +471,31 @@ INSTANTIATE_TEST_SUITE_P(Drivers, CheckRun, ::testing::ValuesIn(TestedTargets())
 
 // A data source whose client encoding is UTF-8 hands the server every
 // ISO-8859-1 byte converted, whatever the locale of the run: the check of
-// the character set fails.
-TEST(CheckCharacterSet, ConvertingClientEncodingFailsTheCheck) {
+// the character set fails, and verify compares no file through it, since
+// it would find the converted bytes of the files equal to themselves.
+TEST(CheckCharacterSet, ConvertingClientEncodingFailsTheCheckAndVerify) {
   if (!DriverUnavailable(Driver::kPostgres).empty() || TestedDrivers().size() == 1) {
     GTEST_SKIP() << "needs the PostgreSQL server";
   }
   Migration migration({.driver = Driver::kPostgres, .platform = Platform::kLinux});
+  migration.db().insert(TwoTerminals());
   std::string section = migration.db().dataSource(kOrdinarySource);
   const std::size_t from = section.find("ConnSettings=");
   section.replace(from, section.find('\n', from) - from,
                   "ConnSettings=SET client_encoding TO 'UTF8'");
   migration.tree().declareDataSources(section);
-  const Json report = CheckJson(migration, {"preflight", "VKOLD"});
-  const Json& fitness = FindingOf(SectionOf(report, "driver"), "driver.character-set");
-  EXPECT_EQ(fitness["passed"], false);
-  EXPECT_EQ(fitness["severity"], "blocker");
+  ASSERT_EQ(migration.run().exitCode, 0);
+  for (const std::string command : {"preflight", "verify"}) {
+    const Json report = CheckJson(migration, {command, "VKOLD"});
+    const Json* fitness = FindingAnywhere(report, "driver.character-set");
+    ASSERT_NE(fitness, nullptr) << command;
+    EXPECT_EQ((*fitness)["passed"], false) << command;
+    EXPECT_EQ((*fitness)["severity"], "blocker") << command;
+  }
+  const Json report = CheckJson(migration, {"verify", "VKOLD"});
+  EXPECT_EQ(SectionOf(report, "files")["facts"]["Device.dat"],
+            "not compared: the data source converts texts");
+  EXPECT_EQ(Check(migration, {"verify", "VKOLD"}).exitCode, 1);
 }
 
 }  // namespace

@@ -101,10 +101,12 @@ Forecast RunForecast(Session& session, std::size_t maxExamples, const QueryFailu
   FindingList hazardFindings(maxExamples);
   Hazards hazards(hazardFindings);
   RecordChecks records(forecastFindings);
+  EmptyKeys emptyKeys(forecastFindings);
   NearMisses nearMisses;
   ForecastWatch watch({.findings = forecastFindings,
                        .hazards = hazards,
                        .records = records,
+                       .emptyKeys = emptyKeys,
                        .nearMisses = nearMisses,
                        .progress = progress});
   std::vector<CountingSink> sinks;
@@ -116,7 +118,7 @@ Forecast RunForecast(Session& session, std::size_t maxExamples, const QueryFailu
   const FailuresSince failed{.failures = failures, .first = failures.count()};
   RunExports(session, watch, sinks, progress);
   failures.report(failed.first, forecastFindings);
-  hazards.dropPending();
+  watch.dropPending();
   session.observeCursors(nullptr);
   progress.phase("counting rows");
   nearMisses.report(session, forecastFindings);

@@ -31,6 +31,7 @@ void ForecastWatch::lineWritten(const PlannedFile& file, long line,
   const LineLayout& layout = LayoutOf(file, fields.empty() ? "" : fields[0]);
   checks_.hazards.lineWritten(file, line, fields);
   checks_.records.lineWritten(file, layout, line, fields, storedModel_);
+  checks_.emptyKeys.lineWritten(file, line);
   if (&layout == &kTrmLine) trmLineWritten_ = true;
 }
 
@@ -73,7 +74,7 @@ void ForecastWatch::opened(CursorKind kind, std::string_view key) {
   }
   if (kind == kReaders || kind == kBalancePositions || kind == kKeyPositions) {
     // The line of the terminal or table before has been decided.
-    checks_.hazards.dropPending();
+    dropPending();
     Reach& r = reach(kind);
     r.counting = r.keys.insert(std::string(key)).second;
   }
@@ -84,9 +85,14 @@ void ForecastWatch::recordFetched(CursorKind kind, std::span<const RawField> fie
   finishLookups();
   trmLineWritten_ = false;
   storedModel_ = StoredModel(fields);
-  checks_.hazards.dropPending();
+  dropPending();
   checks_.hazards.rowFetched(fields, "");
-  CheckEmptyKeys(kind, fields, checks_.findings);
+  checks_.emptyKeys.rowFetched(kind, fields);
+}
+
+void ForecastWatch::dropPending() {
+  checks_.hazards.dropPending();
+  checks_.emptyKeys.dropPending();
 }
 
 void ForecastWatch::fetched(CursorKind kind, std::span<const RawField> fields) {
@@ -112,7 +118,7 @@ void ForecastWatch::fetched(CursorKind kind, std::span<const RawField> fields) {
       readers_.found = readers_.found || kind == kReaders;
       if (reach(kind).counting) ++reach(kind).rows;
       checks_.hazards.rowFetched(fields, "");
-      CheckEmptyKeys(kind, fields, checks_.findings);
+      checks_.emptyKeys.rowFetched(kind, fields);
       break;
   }
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "check/preflight/empty_keys.h"
 #include "check/preflight/hazards.h"
 #include "check/preflight/near_misses.h"
 #include "check/preflight/record_checks.h"
@@ -27,6 +28,7 @@ struct ForecastChecks {
   FindingList& findings;  // what will not become a line, or not as meant
   Hazards& hazards;
   RecordChecks& records;
+  EmptyKeys& emptyKeys;
   NearMisses& nearMisses;
   Progress& progress;
 };
@@ -41,6 +43,8 @@ class ForecastWatch : public CursorObserver {
   void lineWritten(const PlannedFile& file, long line, std::span<const std::string_view> fields);
   // Decides the lookups under way: the export is past them.
   void finishLookups();
+  // The rows fetched since the last line will not become lines.
+  void dropPending();
   std::int64_t reached(CursorKind kind) const { return reach(kind).rows; }
 
   void opened(CursorKind kind, std::string_view key) override;

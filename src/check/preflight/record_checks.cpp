@@ -8,7 +8,6 @@
 namespace skarvik::check {
 namespace {
 
-using enum CursorKind;
 using enum FindingId;
 
 // "TrmNam", or "ZlsTrm, ZlsLes".
@@ -18,27 +17,6 @@ std::string KeyNames(const LineLayout& layout) {
     names.append(names.empty() ? "" : ", ").append(layout.fields[i].name);
   }
   return names;
-}
-
-// What the export does with a row of this kind whose key is empty.
-std::string_view WithEmptyKey(CursorKind kind) {
-  switch (kind) {
-    case kTerminals:
-      return "its communication row and its readers are looked up by an empty name";
-    case kTypeTable:
-      return "written as a TRM line without a name, with the readers of an empty name";
-    case kBalanceHeaders:
-    case kKeyHeaders:
-      return "its terminal type and its positions are looked up by an empty name";
-    case kReaders:
-    case kBalancePositions:
-    case kKeyPositions:
-      return "its line goes out with an empty key";
-    case kCommunication:
-    case kAssignment:
-      break;
-  }
-  return "";
 }
 
 }  // namespace
@@ -99,18 +77,6 @@ long RecordChecks::earlierInBlock(Kind& kind, std::string_view block, std::strin
   const auto [at, added] = kind.inBlock.try_emplace(std::string(key), line);
   if (!added) return at->second;
   return kind.earlierBlock == 0 ? 0 : kind.earlierBlock + index;
-}
-
-void CheckEmptyKeys(CursorKind kind, std::span<const RawField> row, FindingList& findings) {
-  for (const RawField& field : row) {
-    const bool key = field.use == ColumnUse::kLookupKey || field.use == ColumnUse::kRowKey;
-    if (!key || !field.fetched.empty()) continue;
-    findings.add(
-        MakeFinding(kEmptyKey, {{"column", field.column}}), field.column,
-        {.key = field.use == ColumnUse::kRowKey ? std::string(row[0].fetched) : "",
-         .column = field.column,
-         .effect = std::string(field.column) + " is \"\": " + std::string(WithEmptyKey(kind))});
-  }
 }
 
 }  // namespace skarvik::check

@@ -1,7 +1,6 @@
 // What the newer system's import makes of the records the files hold, which
-// no check of a single value can see: a terminal model it does not know, a
-// key that an earlier line of the same kind already had, a key that is
-// empty.
+// no check of a single value can see: a terminal model it does not know, and
+// a key that an earlier line of the same kind already had.
 //
 // Lines of a kind whose key is a single field (a terminal, a table) are
 // held against every key of that kind before them. Lines whose key is a
@@ -55,9 +54,5 @@ class RecordChecks {
   FindingList& findings_;
   std::map<const LineLayout*, Kind> kinds_;
 };
-
-// A row whose key, as the export trimmed it, is empty: the lookups run with
-// an empty key or the line goes out without one.
-void CheckEmptyKeys(CursorKind kind, std::span<const RawField> row, FindingList& findings);
 
 }  // namespace skarvik::check
