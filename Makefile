@@ -56,6 +56,9 @@ PACKAGE_PACKAGES := dpkg-dev file
 PACKAGES = $(BUILD_PACKAGES)
 TESTING = OFF
 
+# Where the tests find the Windows programs; only a build with tests reads it.
+WINDOWS_DIRS = -DSKARVIK_WIN64_DIR=$(abspath $(WIN64_BUILD)) -DSKARVIK_WIN32_DIR=$(abspath $(WIN32_BUILD))
+
 # The Windows cases of make check, unless SKARVIK_SKIP_WINDOWS=1.
 CHECK_WINDOWS := $(if $(filter 1,$(SKARVIK_SKIP_WINDOWS)),,windows wine)
 CHECK_WINDOWS_PACKAGES := $(if $(CHECK_WINDOWS),$(WINDOWS_PACKAGES) $(WINE_PACKAGES))
@@ -74,8 +77,7 @@ all: build
 build:
 	@scripts/install-deps.sh $(PACKAGES)
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKARVIK_WERROR=ON \
-	  -DBUILD_TESTING=$(TESTING) \
-	  -DSKARVIK_WIN64_DIR=$(abspath $(WIN64_BUILD)) -DSKARVIK_WIN32_DIR=$(abspath $(WIN32_BUILD))
+	  -DBUILD_TESTING=$(TESTING) $(if $(filter ON,$(TESTING)),$(WINDOWS_DIRS))
 	cmake --build $(BUILD) -j $(JOBS)
 
 windows:
