@@ -76,5 +76,27 @@ TEST(ModelCodes, An8374ApplicationTextUpgradesOnlyThe8373Codes) {
   }
 }
 
+TEST(ModelCodes, KeyModelsAreFoundByTheirExactModelOnly) {
+  struct Case {
+    std::string_view model;
+    std::string_view art;  // "" for no row
+    std::string_view renamedTo;
+    std::string_view modelValue;
+  } cases[] = {
+      {"8373-022", "1", "", "14"}, {"8374-010", "3", "8374-050", "15"},
+      {"8374-050", "3", "", "15"}, {"8316-301", "12", "8316-300", "2"},
+      {"8357-010", "", "", ""},    {"", "", "", ""},
+      {"8373-02", "", "", ""},     {"8373-0221", "", "", ""},
+      {"8373-022 ", "", "", ""},   {" 8373-022", "", "", ""},
+  };
+  for (const Case& c : cases) {
+    const KeyModel* row = FindKeyModel(c.model);
+    const KeyModel found = row != nullptr ? *row : KeyModel{};
+    EXPECT_EQ(found.TttArt, c.art) << "case " << c.model;
+    EXPECT_EQ(found.renamedTo, c.renamedTo) << "case " << c.model;
+    EXPECT_EQ(found.modelValue, c.modelValue) << "case " << c.model;
+  }
+}
+
 }  // namespace
 }  // namespace skarvik
