@@ -34,11 +34,19 @@ const Query<BalanceTableHeader> kBalanceHeaderQuery = {
     .from = "  FROM  VKSYSTEM.O2101SalTab",
 };
 
+namespace {
+
+constexpr ColumnOfQuery kPositionsOf[] = {
+    {.cursor = CursorKind::kBalanceHeaders, .column = "TslNam"}};
+
+}  // namespace
+
 const Query<BalancePosition> kBalancePositionQuery = {
     .cursor = CursorKind::kBalancePositions,
     .columns = kPositionColumns,
     .columnsPerGroup = 3,
     .from = " FROM  VKSYSTEM.G2101SalLst WHERE  TsaSal = '%s'",
+    .keyFrom = kPositionsOf,
 };
 
 namespace {

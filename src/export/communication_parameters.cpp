@@ -34,6 +34,10 @@ void JoinDialNumber(CommunicationParameters& row) {
   row.dialNumber.assign(joined);
 }
 
+// Looked up by the name of each terminal of the terminal table; the type
+// table's terminals have no communication row.
+constexpr ColumnOfQuery kLookedUpBy[] = {{.cursor = CursorKind::kTerminals, .column = "TrmNam"}};
+
 }  // namespace
 
 const Query<CommunicationParameters> kCommunicationQuery = {
@@ -42,6 +46,7 @@ const Query<CommunicationParameters> kCommunicationQuery = {
     .columnsPerGroup = 4,
     .from = "  FROM  VKSYSTEM.Vks1140Com  WHERE  ComNam = '%s'",
     .afterFetch = &JoinDialNumber,
+    .keyFrom = kLookedUpBy,
 };
 
 bool CommunicationLookup::SQL_GetComParm(TerminalRecord& terminal) {

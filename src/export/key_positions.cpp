@@ -74,11 +74,18 @@ void PrepareForImport(KeyPosition& position, const KeyTableHeader& header) {
 
 }  // namespace
 
+namespace {
+
+constexpr ColumnOfQuery kPositionsOf[] = {{.cursor = CursorKind::kKeyHeaders, .column = "TttNam"}};
+
+}  // namespace
+
 const Query<KeyPosition> kKeyPositionQuery = {
     .cursor = CursorKind::kKeyPositions,
     .columns = kColumns,
     .columnsPerGroup = 4,
     .from = " FROM  VKSYSTEM.O2108Tta WHERE  TtaNum = '%s'",
+    .keyFrom = kPositionsOf,
 };
 
 const LineLayout kKeyPositionLine = {.fields = kFields};

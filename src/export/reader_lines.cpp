@@ -64,11 +64,20 @@ constexpr LineField kReaderFields[] = {
 
 }  // namespace
 
+namespace {
+
+// The readers of a terminal are looked up by its name, in both passes.
+constexpr ColumnOfQuery kLookedUpBy[] = {{.cursor = CursorKind::kTerminals, .column = "TrmNam"},
+                                         {.cursor = CursorKind::kTypeTable, .column = "TsmNam"}};
+
+}  // namespace
+
 const Query<ReaderRecord> kReaderQuery = {
     .cursor = CursorKind::kReaders,
     .columns = kColumns,
     .columnsPerGroup = 5,
     .from = " FROM  VKSYSTEM.Vks401Zls  WHERE  ZlsTrm = '%s'",
+    .keyFrom = kLookedUpBy,
 };
 
 const LineLayout kReaderLine = {.fields = kReaderFields};

@@ -14,6 +14,11 @@ constexpr Column<AssignedType> kUnwrittenColumns[] = {
 
 void Normalize(AssignedType& row) { NormalizeAssignedModel(row.TsmTyp); }
 
+// A table is looked up in the type table by its own name.
+constexpr ColumnOfQuery kBalanceTableName[] = {
+    {.cursor = CursorKind::kBalanceHeaders, .column = "TslNam"}};
+constexpr ColumnOfQuery kKeyTableName[] = {{.cursor = CursorKind::kKeyHeaders, .column = "TttNam"}};
+
 }  // namespace
 
 const Query<AssignedType> kAssignmentBySal = {
@@ -21,12 +26,14 @@ const Query<AssignedType> kAssignmentBySal = {
     .columns = kModelColumns,
     .from = "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmSal = '%s'",
     .afterFetch = &Normalize,
+    .keyFrom = kBalanceTableName,
 };
 const Query<AssignedType> kAssignmentByTas = {
     .cursor = CursorKind::kAssignment,
     .columns = kUnwrittenColumns,
     .from = "  FROM  VKSYSTEM.Vks114Tsm WHERE  TsmTas = '%s'",
     .afterFetch = &Normalize,
+    .keyFrom = kKeyTableName,
 };
 
 std::optional<ModelString> SQL_GetTerm(Session& session, std::string_view tableName,

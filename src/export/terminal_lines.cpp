@@ -55,6 +55,15 @@ void MapNumericType(TerminalRecord& terminal) {
   }
 }
 
+
+// A terminal names its balance and key table in its TRM line, where the
+// newer system reads them as references; the export looks nothing up by
+// them.
+constexpr NamedReference kTerminalReferences[] = {
+    {.column = "TrmSal", .names = {.cursor = CursorKind::kBalanceHeaders, .column = "TslNam"}},
+    {.column = "TrmTas", .names = {.cursor = CursorKind::kKeyHeaders, .column = "TttNam"}},
+};
+
 }  // namespace
 
 const Query<TerminalRecord> kTerminalQuery = {
@@ -63,6 +72,7 @@ const Query<TerminalRecord> kTerminalQuery = {
     .columnsPerGroup = 5,
     .from = " FROM  VKSYSTEM.Vks1140Trm",
     .afterFetch = &MapNumericType,
+    .references = kTerminalReferences,
 };
 
 // The type table keeps its types as stored: they are written unmapped.

@@ -6,16 +6,14 @@
 #include "check/source/database_facts.h"
 
 namespace skarvik::check {
-namespace {
 
-// The key as a database that ignores letter case and trailing blanks sees
-// it. Only ASCII letters have a case here, as in the old system's own
-// comparisons.
-std::string Folded(std::string_view key) {
+std::string FoldedKey(std::string_view key) {
   std::string folded(RTrimmed(key));
   StrUpper(folded.data());
   return folded;
 }
+
+namespace {
 
 std::string HowItDiffers(std::string_view looked, std::string_view stored) {
   const bool blanks = RTrimmed(stored).size() != stored.size();
@@ -30,11 +28,11 @@ void ReportLookup(Session& session, const QueryFacts& lookup, const std::vector<
                   FindingList& findings) {
   std::unordered_map<std::string, std::string> stored;
   for (std::string& key : ColumnValues(session, lookup.table, lookup.keyColumn)) {
-    stored.try_emplace(Folded(key), std::move(key));
+    stored.try_emplace(FoldedKey(key), std::move(key));
   }
   const std::string column(lookup.keyColumn);
   for (const std::string& key : keys) {
-    const auto spelt = stored.find(Folded(key));
+    const auto spelt = stored.find(FoldedKey(key));
     if (spelt == stored.end() || spelt->second == key) continue;
     findings.add(
         MakeFinding(FindingId::kNearMiss, {{"table", lookup.table}, {"column", lookup.keyColumn}}),

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "check/report/finding_list.h"
@@ -15,6 +16,11 @@
 #include "db/session.h"
 
 namespace skarvik::check {
+
+// The key as a database that ignores letter case and trailing blanks sees
+// it. Only ASCII letters have a case here, as in the old system's own
+// comparisons.
+std::string FoldedKey(std::string_view key);
 
 class NearMisses {
  public:

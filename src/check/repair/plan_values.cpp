@@ -1,0 +1,105 @@
+// The values mended where they stand: every written column that is no key
+// and refers to none, row by row. Rows that agree in the columns naming
+// them and in the old value are changed together by one statement, which
+// counts them all.
+#include <map>
+
+#include "check/repair/planner.h"
+#include "check/repair/plan_support.h"
+#include "check/report/finding_kinds.h"
+
+namespace skarvik::check {
+namespace {
+
+bool Mendable(const RepairColumn& column) {
+  return column.written &&
+         (column.role == ColumnRole::kValue || column.role == ColumnRole::kRowKey);
+}
+
+// The export keeps the first kept characters of a value, without the
+// blanks the cut leaves; such a value is only shown.
+std::optional<CutValue> Cut(const StoredTable& table, std::size_t row, std::size_t c,
+                            std::string_view value) {
+  const RepairColumn& column = table.planned->columns[c];
+  const std::string_view trimmed = RTrimmed(value.substr(0, value.find('\0')));
+  if (column.kept == 0 || trimmed.size() <= column.kept) return std::nullopt;
+  return CutValue{.table = table.planned->name,
+                  .key = RowKey(table, row),
+                  .column = column.name,
+                  .value = std::string(value),
+                  .written = std::string(RTrimmed(trimmed.substr(0, column.kept)))};
+}
+
+Template Refused(const StoredTable& table, std::size_t row, std::size_t c, std::string value,
+                 const Mended& mended) {
+  return {.findingId = RefusalFinding(mended, value),
+          .table = table.planned->name,
+          .key = RowKey(table, row),
+          .column = table.planned->columns[c].name,
+          .value = std::move(value),
+          .why = mended.refusal};
+}
+
+// The fixes of one table in the order of their rows, and where each stands.
+struct TableFixes {
+  std::vector<Fix> fixes;
+  std::map<Conditions, std::size_t> byConditions;
+};
+
+// One statement for every row that agrees in its conditions.
+void AddFix(const StoredTable& table, std::size_t row, std::size_t c, const std::string& old,
+            const Mended& mended, TableFixes& fixes) {
+  std::optional<Conditions> where = RowConditions(table, row);
+  if (!where) return;
+  const std::string& column = table.planned->columns[c].name;
+  if (where->back().first != column) where->emplace_back(column, old);
+  const auto [at, added] = fixes.byConditions.try_emplace(*where, fixes.fixes.size());
+  if (added) {
+    fixes.fixes.push_back({.findingId = FindingOf(mended),
+           .table = table.planned->name,
+           .key = RowKey(table, row),
+           .column = column,
+           .oldValue = old,
+           .newValue = mended.value,
+           .statements = {{.table = table.planned->name,
+                           .column = column,
+                           .newValue = mended.value,
+                           .where = *where}},
+           .notes = {RulesApplied(mended)}});
+  }
+  ++fixes.fixes[at->second].statements.front().rows;
+}
+
+void PlanCell(const PlanInput& input, const StoredTable& table, std::size_t row, std::size_t c,
+              RepairPlan& plan, TableFixes& fixes) {
+  const std::optional<std::string>& value = table.rows[row][c];
+  if (!value) return;
+  if (std::optional<CutValue> cut = Cut(table, row, c, *value)) {
+    plan.cuts.push_back(std::move(*cut));
+    return;
+  }
+  const Mended mended = MendValue(*value, RulesFor(table, c, input.comma));
+  if (!mended.refusal.empty()) {
+    plan.templates.push_back(Refused(table, row, c, *value, mended));
+  } else if (!mended.applied.empty()) {
+    AddFix(table, row, c, *value, mended, fixes);
+  }
+}
+
+void PlanTable(const PlanInput& input, const StoredTable& table, RepairPlan& plan) {
+  TableFixes fixes;
+  for (std::size_t row = 0; row < table.rows.size(); ++row) {
+    for (std::size_t c = 0; c < table.planned->columns.size(); ++c) {
+      if (Mendable(table.planned->columns[c])) PlanCell(input, table, row, c, plan, fixes);
+    }
+  }
+  for (Fix& fix : fixes.fixes) plan.fixes.push_back(std::move(fix));
+}
+
+}  // namespace
+
+void PlanValueFixes(const PlanInput& input, RepairPlan& plan) {
+  for (const StoredTable& table : input.tables) PlanTable(input, table, plan);
+}
+
+}  // namespace skarvik::check
