@@ -16,7 +16,6 @@ std::string Header(const RepairPlan& plan, const ScriptSource& source) {
                                  source.time + ", skarvik-check " + kSkarvikVersion);
   text += CommentLine(std::to_string(count) + (count == 1 ? " statement" : " statements") +
                       " in one transaction; the comments after them change nothing.");
-  text += CommentLine("The file holds ISO-8859-1 bytes, like the database's text.");
   text += CommentLine("Run it with: " + RunCommand(source.system));
   text += CommentLine("or through the data source: skarvik-check repair " + source.dataSource +
                       " --apply FILE");
