@@ -8,6 +8,8 @@
 // here.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,5 +25,35 @@ std::optional<std::string> ControlByte(std::string_view value);
 // first letter becomes ("read as Ã¤ where ä was meant", in ISO-8859-1
 // bytes); nothing otherwise.
 std::optional<std::string> Utf8Text(std::string_view value);
+
+// A character Windows-1252 keeps at one of the bytes 0x80 to 0x9F.
+struct Windows1252Character {
+  std::uint32_t codePoint = 0;
+  std::string_view name;    // "the euro sign"
+  std::string_view mended;  // what stands for it in ISO-8859-1: "EUR"
+};
+
+// The character Windows-1252 keeps at byte; nothing for a byte outside 0x80
+// to 0x9F and for the five bytes there it leaves empty.
+const Windows1252Character* Windows1252AtByte(std::uint8_t byte);
+
+// The character of Windows-1252's 0x80 to 0x9F with this code point; nothing
+// for every other code point.
+const Windows1252Character* Windows1252OfCodePoint(std::uint32_t point);
+
+// Whether value is UTF-8 text: every byte above 0x7F belongs to a
+// well-formed sequence, and there is at least one.
+bool IsUtf8Text(std::string_view value);
+
+// The length of the well-formed UTF-8 sequence bytes starts with; 0 when it
+// starts with none (an ASCII byte is no sequence). No overlong forms, no
+// surrogates, nothing above U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view bytes);
+
+// The code point of a well-formed sequence.
+std::uint32_t Utf8CodePoint(std::string_view sequence);
+
+// A code point as written in messages: "U+20AC".
+std::string CodePointName(std::uint32_t point);
 
 }  // namespace skarvik::check
