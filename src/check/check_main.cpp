@@ -11,5 +11,8 @@ int main(int argc, char** argv) {
   const skarvik::check::ParsedCommandLine parsed =
       skarvik::check::ParseCommandLine(argc, argv, std::cout, std::cerr);
   if (!parsed.options) return parsed.exitCode;
+  if (parsed.options->command == skarvik::check::CheckOptions::Command::kRepair) {
+    return skarvik::check::RunRepairCheck(*parsed.options, std::cout, std::cerr);
+  }
   return skarvik::check::RunCheck(*parsed.options, std::cout);
 }

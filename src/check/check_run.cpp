@@ -5,6 +5,7 @@
 #include "check/preflight/preflight.h"
 #include "check/preflight/source_section.h"
 #include "check/report/json_report.h"
+#include "check/repair/repair.h"
 #include "check/report/text_report.h"
 #include "check/source/query_failures.h"
 #include "check/verify/verify.h"
@@ -36,6 +37,38 @@ void AddSections(Session& session, const CheckOptions& options, const QueryFailu
 }
 
 }  // namespace
+
+int RunRepairCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) {
+  std::string name = options.dataSource;
+  if (IsSpecialDataSource(name)) {
+    err << "skarvik-check repair: " << kSpecialDataSource
+        << " reads its tables without VKSYSTEM. through read-only cursors; repair the "
+           "database through an ordinary data source\n";
+    return kCheckCannotRun;
+  }
+  QueryFailures failures;
+  Session session(failures);
+  if (options.applyFile.empty()) session.requestReadOnly();
+  if (session.connect(name.data(), &LookUpLogin) != Session::Connect::kConnected) {
+    err << "skarvik-check repair: the connection to " << options.dataSource << " failed: "
+        << session.connectDiag().sqlState.c_str() << " " << session.connectDiag().message.c_str()
+        << "\n";
+    return kCheckCannotRun;
+  }
+  const RepairResult result = RunRepair(session,
+                                        {.dataSource = options.dataSource,
+                                         .output = options.output,
+                                         .applyFile = options.applyFile,
+                                         .yes = options.yes,
+                                         .comma = options.comma,
+                                         .json = options.format == CheckOptions::Format::kJson},
+                                        out, err);
+  session.SQL_CloseConnection();
+  if (!result.applied) return result.exit;
+  CheckOptions after = options;
+  after.command = CheckOptions::Command::kPreflight;
+  return RunCheck(after, out);
+}
 
 int RunCheck(const CheckOptions& options, std::ostream& out) {
   Report report{

@@ -25,7 +25,8 @@ constexpr char kDescription[] =
     "runs, and proves afterwards what it wrote. Run it from skarvik's working\n"
     "directory (two levels below the newer system's root) with the same data\n"
     "source and settings file. It only reads: it never writes to the database\n"
-    "and never runs the purge.";
+    "and never runs the purge, with one exception: repair --apply, which runs\n"
+    "the UPDATE statements of a script you reviewed, in one transaction.";
 
 constexpr char kExitStatus[] =
     "Exit status:\n"
@@ -52,6 +53,19 @@ constexpr CommandHelp kCommands[] = {
      .summary = "compare the five files here with what an export would write now",
      .details = "Runs after skarvik: compares {files} in the working directory, line by line, "
                 "with what an export would write from the database now, without writing a file."},
+    {.name = "repair",
+     .command = CheckOptions::Command::kRepair,
+     .summary = "a SQL script that mends what the import would misread",
+     .details = "Plans one change per row: commas, line breaks, Windows-1252 and UTF-8 bytes, "
+                "blanks at the end of a key, keys spelt otherwise than the rows that refer to "
+                "them; a key is renamed with every row that refers to it. Without --apply "
+                "nothing is changed: the script goes to --output FILE or standard output, a "
+                "summary to standard error. --apply FILE plans again and runs the reviewed "
+                "script's statements in one transaction, only when they are still the plan's; "
+                "it asks first, unless --yes.\n"
+                "Exit status without --apply: 0 once the script is written, 2 when it is not. "
+                "With --apply: that of preflight on the database afterwards, 2 when nothing "
+                "was applied."},
 };
 
 template <typename T>
@@ -139,7 +153,28 @@ std::string Details(const CommandHelp& command) {
 struct Words {
   std::string format = "text";
   std::string failOn = "error";
+  std::string comma = ";";
 };
+
+// One printable ASCII byte that is not a comma: what stands in a value
+// instead of each of its commas.
+std::string CommaReplacement(const std::string& text) {
+  const bool printable = text.size() == 1 && text[0] >= 0x20 && text[0] <= 0x7E;
+  if (!printable || text == ",") return "must be one printable ASCII character other than ,";
+  return "";
+}
+
+void AddRepairOptions(CLI::App& command, CheckOptions& options, Words& words) {
+  command.add_option("--output", options.output, "the file the script is written to")
+      ->type_name("FILE");
+  CLI::Option* apply =
+      command.add_option("--apply", options.applyFile, "apply this reviewed script")
+          ->type_name("FILE");
+  command.add_flag("--yes", options.yes, "apply without asking")->needs(apply);
+  command.add_option("--comma", words.comma, "what a comma in a value becomes (default ;)")
+      ->check(CLI::Validator(CommaReplacement, "", ""))
+      ->type_name("TEXT");
+}
 
 // Every command takes the same options, and each has its own copy of them so
 // that its --help lists them.
@@ -171,6 +206,9 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
     subcommand->footer(Details(command) + "\n\n" + kExitStatus);
     subcommand->final_callback([&options, &command] { options.command = command.command; });
     AddCheckOptions(*subcommand, options, words);
+    if (command.command == CheckOptions::Command::kRepair) {
+      AddRepairOptions(*subcommand, options, words);
+    }
   }
   try {
     app.parse(argc, argv);
@@ -180,6 +218,14 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
   }
   options.format = ValueOf(kFormats, words.format);
   options.failOn = ValueOf(kFailOnLevels, words.failOn);
+  options.comma = words.comma.front();
+  const bool scriptNowhere = options.command == CheckOptions::Command::kRepair &&
+                             options.format == CheckOptions::Format::kJson &&
+                             options.output.empty() && options.applyFile.empty();
+  if (scriptNowhere) {
+    err << kProgram << " repair: --format json needs --output FILE for the script\n";
+    return {.exitCode = kCheckCannotRun};
+  }
   return {.options = options};
 }
 

@@ -20,7 +20,7 @@
 namespace skarvik::check {
 
 struct CheckOptions {
-  enum class Command { kPreflight, kVerify };
+  enum class Command { kPreflight, kVerify, kRepair };
   enum class Format { kText, kJson };
   Command command = Command::kPreflight;
   std::string dataSource;
@@ -28,6 +28,11 @@ struct CheckOptions {
   bool quiet = false;
   Severity failOn = Severity::kError;
   int examples = 5;  // the cap of examples per finding, 0 or more
+  // repair
+  std::string output;     // the script's file; "" for standard output
+  std::string applyFile;  // a reviewed script to apply; "" to plan only
+  bool yes = false;       // apply without asking
+  char comma = ';';       // what a comma in a value becomes
 };
 
 struct ParsedCommandLine {

@@ -96,7 +96,6 @@ std::optional<std::string> NearMiss(Session& session, const KeyColumn& key, cons
 
 }  // namespace
 
-namespace skarvik::check {
 namespace {
 
 struct Rename {
@@ -114,7 +113,7 @@ Statement SetWhere(const std::string& table, const std::string& column, const st
 // The key itself and every row that holds it.
 void AddRename(const KeyColumn& key, const Mended& mended, Rename& r) {
   r.fix.findingId = FindingOf(mended);
-  r.fix.notes.push_back(RulesApplied(mended));
+  r.fix.rules = RulesApplied(mended);
   r.fix.statements.push_back(
       SetWhere(TableOf(key), ColumnOf(key), r.renamed, r.old, RowCount(key.rows, r.old)));
   for (const Holder& h : key.holders) {
@@ -135,7 +134,8 @@ void AddNearMisses(Session& session, const KeyColumn& key, Rename& r) {
   const std::string target(RTrimmed(r.renamed));
   for (const Holder& h : key.holders) {
     const std::optional<std::string> spelt = NearMiss(session, key, h, r.old);
-    if (!spelt) continue;
+    // Rows spelt as the key was are renamed with it already.
+    if (!spelt || (*spelt == r.old && r.renamed != r.old)) continue;
     if (r.fix.findingId.empty()) {
       r.fix = {.findingId = std::string(KindOf(FindingId::kNearMiss).id),
                .table = TableOf(h),

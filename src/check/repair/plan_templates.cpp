@@ -58,7 +58,8 @@ void UnknownModels(const StoredTable& table, RepairPlan& plan) {
            .statements = {{.table = table.planned->name,
                            .column = table.planned->columns[c].name,
                            .newValue = "?",
-                           .where = guarded}}});
+                           .where = guarded,
+                           .rows = 1}}});
     }
   }
 }
@@ -130,6 +131,7 @@ void KeyTemplates(const StoredTable& table, RepairPlan& plan) {
                .table = table.planned->name,
                .key = RowKey(table, rows.front()),
                .column = column,
+               .value = table.rows[rows.front()][table.planned->rowNames().back()].value_or(""),
                .why = empty ? "no key: give each row one"
                             : std::to_string(rows.size()) + " rows share the key: tell them apart"};
     const std::vector<std::size_t> shown = empty ? AllColumns(table) : Differing(table, rows);
@@ -149,6 +151,14 @@ void PlanTemplates(const PlanInput& input, RepairPlan& plan) {
   for (const StoredTable& table : input.tables) {
     UnknownModels(table, plan);
     if (NamesLines(table)) KeyTemplates(table, plan);
+  }
+  // The known codes are listed once, with the first unknown one.
+  const std::string unknown(KindOf(FindingId::kUnknownModel).id);
+  bool listed = false;
+  for (Template& t : plan.templates) {
+    if (t.findingId != unknown) continue;
+    if (listed) t.lines.clear();
+    listed = true;
   }
 }
 

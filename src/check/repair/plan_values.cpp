@@ -61,11 +61,11 @@ void AddFix(const StoredTable& table, std::size_t row, std::size_t c, const std:
            .column = column,
            .oldValue = old,
            .newValue = mended.value,
+           .rules = RulesApplied(mended),
            .statements = {{.table = table.planned->name,
                            .column = column,
                            .newValue = mended.value,
-                           .where = *where}},
-           .notes = {RulesApplied(mended)}});
+                           .where = *where}}});
   }
   ++fixes.fixes[at->second].statements.front().rows;
 }

@@ -33,6 +33,7 @@ Json FixJson(DatabaseSystem system, const Fix& fix) {
           {"column", fix.column},
           {"old", Latin1ToUtf8(fix.oldValue)},
           {"new", Latin1ToUtf8(fix.newValue)},
+          {"rules", fix.rules},
           {"notes", Texts(fix.notes)},
           {"statements", StatementsJson(system, fix.statements)}};
 }

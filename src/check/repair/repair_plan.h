@@ -31,6 +31,7 @@ struct Fix {
   std::string column;
   std::string oldValue;
   std::string newValue;
+  std::string rules;  // the rules that changed it: "comma, trailing blanks"
   std::vector<Statement> statements;
   std::vector<std::string> notes;  // said in the script, above the statements
 };

@@ -26,7 +26,8 @@ std::string Header(const RepairPlan& plan, const ScriptSource& source) {
 
 std::string FixComment(const Fix& fix) {
   std::string text = fix.findingId + ": " + fix.table + ", key " + Quoted(fix.key) + ", " +
-                     fix.column + ": " + Quoted(fix.oldValue) + " -> " + Quoted(fix.newValue);
+                     fix.column + ": " + Quoted(fix.oldValue) + " -> " + Quoted(fix.newValue) +
+                     (fix.rules.empty() ? "" : " (" + fix.rules + ")");
   std::string lines = CommentLine(text);
   for (const std::string& note : fix.notes) lines += CommentLine("  " + note);
   return lines;

@@ -39,10 +39,17 @@ std::string StatementError(SQLHSTMT stmt) {
   return std::string(diag.sqlState.c_str()) + " " + diag.message.c_str();
 }
 
+// An UPDATE that finds no row answers SQL_NO_DATA: it ran, and changed none.
 bool Execute(Session& session, StmtHandle& stmt, std::string sql,
-             const std::vector<const std::string*>& values, std::vector<SQLLEN>& lengths) {
-  return SQL_SUCCEEDED(stmt.allocate(session.hDbc())) && Bind(stmt.get(), values, lengths) &&
-         SQL_SUCCEEDED(SQLExecDirect(stmt.get(), reinterpret_cast<SQLCHAR*>(sql.data()), SQL_NTS));
+             const std::vector<const std::string*>& values, std::vector<SQLLEN>& lengths,
+             bool& noRows) {
+  if (!SQL_SUCCEEDED(stmt.allocate(session.hDbc())) || !Bind(stmt.get(), values, lengths)) {
+    return false;
+  }
+  const SQLRETURN rc =
+      SQLExecDirect(stmt.get(), reinterpret_cast<SQLCHAR*>(sql.data()), SQL_NTS);
+  noRows = rc == SQL_NO_DATA;
+  return SQL_SUCCEEDED(rc) || noRows;
 }
 
 }  // namespace
@@ -56,7 +63,8 @@ std::optional<std::int64_t> CountWhere(
   StmtHandle stmt;
   const std::string sql = "SELECT COUNT(*) FROM " +
                           TableName(table, session.unqualifiedNames()) + WhereText(where);
-  if (!Execute(session, stmt, sql, values, lengths)) return std::nullopt;
+  bool noRows = false;
+  if (!Execute(session, stmt, sql, values, lengths, noRows)) return std::nullopt;
   std::array<char, 32> count{};
   SQLLEN indicator = 0;
   if (!SQL_SUCCEEDED(SQLBindCol(stmt.get(), 1, SQL_C_CHAR, count.data(),
@@ -75,10 +83,12 @@ std::optional<std::int64_t> RunUpdate(Session& session, const Statement& stateme
   StmtHandle stmt;
   const std::string sql = "UPDATE " + TableName(statement.table, false) + " SET " +
                           statement.column + " = ?" + WhereText(statement.where);
-  if (!Execute(session, stmt, sql, values, lengths)) {
+  bool noRows = false;
+  if (!Execute(session, stmt, sql, values, lengths, noRows)) {
     error = StatementError(stmt.get());
     return std::nullopt;
   }
+  if (noRows) return 0;
   SQLLEN rows = 0;
   if (!SQL_SUCCEEDED(SQLRowCount(stmt.get(), &rows))) {
     error = StatementError(stmt.get());
