@@ -99,28 +99,6 @@ CLI::Option* AddChoice(CLI::App& command, const char* flag, std::string& name,
       ->type_name(typeName);
 }
 
-// text with each of its lines broken between words to fit the console.
-std::string Wrapped(std::string_view text) {
-  std::string wrapped;
-  std::size_t lineStart = 0;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t end = std::min(text.find_first_of(" \n", at), text.size());
-    const std::string_view word = text.substr(at, end - at);
-    if (wrapped.size() > lineStart) {
-      const bool fits = wrapped.size() - lineStart + 1 + word.size() <= kConsoleColumns;
-      wrapped += fits ? " " : "\n";
-      if (!fits) lineStart = wrapped.size();
-    }
-    wrapped.append(word);
-    if (end < text.size() && text[end] == '\n') {
-      wrapped += '\n';
-      lineStart = wrapped.size();
-    }
-    at = end + 1;
-  }
-  return wrapped;
-}
-
 // "Device.dat, SldKopf.dat and TstPos.dat"
 std::string FileList() {
   std::string list;
