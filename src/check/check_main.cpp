@@ -5,6 +5,7 @@
 #include "base/platform.h"
 #include "check/check_run.h"
 #include "check/command_line.h"
+#include "check/findings_command.h"
 
 int main(int argc, char** argv) {
   skarvik::UseBinaryStandardStreams();
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
   if (!parsed.options) return parsed.exitCode;
   if (parsed.options->command == skarvik::check::CheckOptions::Command::kRepair) {
     return skarvik::check::RunRepairCheck(*parsed.options, std::cout, std::cerr);
+  }
+  if (parsed.options->command == skarvik::check::CheckOptions::Command::kFindings) {
+    return skarvik::check::ShowFindings(*parsed.options, std::cout, std::cerr);
   }
   return skarvik::check::RunCheck(*parsed.options, std::cout);
 }

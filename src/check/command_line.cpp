@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "check/report/console.h"
-#include "check/report/finding_kinds.h"
 #include "export/export_plan.h"
 #include "skarvik_version.h"
 
@@ -34,39 +33,25 @@ constexpr char kExitStatus[] =
     "  1  findings at or above it\n"
     "  2  the check could not run (command line, settings, connection)";
 
-struct CommandHelp {
-  const char* name;
-  CheckOptions::Command command;
-  const char* summary;  // its line in the program's help
-  const char* details;  // more in its own help; {files} stands for the plan's files
-};
+constexpr char kProgramExitStatus[] =
+    "Exit status:\n"
+    "  0  nothing at or above the --fail-on level; findings: listed\n"
+    "  1  findings at or above it\n"
+    "  2  the check could not run (command line, settings, connection), or\n"
+    "     findings was given an id that no finding has";
 
-constexpr CommandHelp kCommands[] = {
-    {.name = "preflight",
-     .command = CheckOptions::Command::kPreflight,
-     .summary = "what the export will do to the data, before it runs",
-     .details = "Reports where it runs, the source, the driver's fitness, the lines each file\n"
-                "will get and the rows that will not become lines, the values that shift,\n"
-                "split or are cut, and the purge; then the verdict line."},
-    {.name = "verify",
-     .command = CheckOptions::Command::kVerify,
-     .summary = "compare the five files here with what an export would write now",
-     .details = "Runs after skarvik: compares {files} in the working directory, line by line, "
-                "with what an export would write from the database now, without writing a file."},
-    {.name = "repair",
-     .command = CheckOptions::Command::kRepair,
-     .summary = "a SQL script that mends what the import would misread",
-     .details = "Plans one change per row: commas, line breaks, Windows-1252 and UTF-8 bytes, "
-                "blanks at the end of a key, keys spelt otherwise than the rows that refer to "
-                "them; a key is renamed with every row that refers to it. Without --apply "
-                "nothing is changed: the script goes to --output FILE or standard output, a "
-                "summary to standard error. --apply FILE plans again and runs the reviewed "
-                "script's statements in one transaction, only when they are still the plan's; "
-                "it asks first, unless --yes.\n"
-                "Exit status without --apply: 0 once the script is written, 2 when it is not. "
-                "With --apply: that of preflight on the database afterwards, 2 when nothing "
-                "was applied."},
-};
+constexpr char kRepairExitStatus[] =
+    "Exit status:\n"
+    "  0  the script is written; with --apply, nothing at or above the --fail-on\n"
+    "     level in preflight's report on the database afterwards\n"
+    "  1  with --apply, findings at or above it afterwards\n"
+    "  2  no script, or nothing applied (command line, settings, connection,\n"
+    "     a database changed since the script, a statement refused)";
+
+constexpr char kFindingsExitStatus[] =
+    "Exit status:\n"
+    "  0  listed\n"
+    "  2  no finding has the id, or a wrong command line";
 
 template <typename T>
 struct Named {
@@ -113,28 +98,6 @@ CLI::Option* AddChoice(CLI::App& command, const char* flag, std::string& name,
       ->type_name(typeName);
 }
 
-// text with each of its lines broken between words to fit the console.
-std::string Wrapped(std::string_view text) {
-  std::string wrapped;
-  std::size_t lineStart = 0;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t end = std::min(text.find_first_of(" \n", at), text.size());
-    const std::string_view word = text.substr(at, end - at);
-    if (wrapped.size() > lineStart) {
-      const bool fits = wrapped.size() - lineStart + 1 + word.size() <= kConsoleColumns;
-      wrapped += fits ? " " : "\n";
-      if (!fits) lineStart = wrapped.size();
-    }
-    wrapped.append(word);
-    if (end < text.size() && text[end] == '\n') {
-      wrapped += '\n';
-      lineStart = wrapped.size();
-    }
-    at = end + 1;
-  }
-  return wrapped;
-}
-
 // "Device.dat, SldKopf.dat and TstPos.dat"
 std::string FileList() {
   std::string list;
@@ -145,10 +108,6 @@ std::string FileList() {
   return list;
 }
 
-std::string Details(const CommandHelp& command) {
-  return Wrapped(Fill(command.details, {{"files", FileList()}}));
-}
-
 // The words of the command line before they become CheckOptions.
 struct Words {
   std::string format = "text";
@@ -156,27 +115,7 @@ struct Words {
   std::string comma = ";";
 };
 
-// One printable ASCII byte that is not a comma: what stands in a value
-// instead of each of its commas.
-std::string CommaReplacement(const std::string& text) {
-  const bool printable = text.size() == 1 && text[0] >= 0x20 && text[0] <= 0x7E;
-  if (!printable || text == ",") return "must be one printable ASCII character other than ,";
-  return "";
-}
-
-void AddRepairOptions(CLI::App& command, CheckOptions& options, Words& words) {
-  command.add_option("--output", options.output, "the file the script is written to")
-      ->type_name("FILE");
-  CLI::Option* apply =
-      command.add_option("--apply", options.applyFile, "apply this reviewed script")
-          ->type_name("FILE");
-  command.add_flag("--yes", options.yes, "apply without asking")->needs(apply);
-  command.add_option("--comma", words.comma, "what a comma in a value becomes (default ;)")
-      ->check(CLI::Validator(CommaReplacement, "", ""))
-      ->type_name("TEXT");
-}
-
-// Every command takes the same options, and each has its own copy of them so
+// The two checks take the same options, and each has its own copy of them so
 // that its --help lists them.
 void AddCheckOptions(CLI::App& command, CheckOptions& options, Words& words) {
   command.add_option("Odbc-Quelle", options.dataSource, "the ODBC data source, as for skarvik")
@@ -191,24 +130,109 @@ void AddCheckOptions(CLI::App& command, CheckOptions& options, Words& words) {
       ->type_name("N");
 }
 
+// One printable ASCII byte that is not a comma: what stands in a value
+// instead of each of its commas.
+std::string CommaReplacement(const std::string& text) {
+  const bool printable = text.size() == 1 && text[0] >= 0x20 && text[0] <= 0x7E;
+  if (!printable || text == ",") return "must be one printable ASCII character other than ,";
+  return "";
+}
+
+void AddRepairOptions(CLI::App& command, CheckOptions& options, Words& words) {
+  AddCheckOptions(command, options, words);
+  command.add_option("--output", options.output, "the file the script is written to")
+      ->type_name("FILE");
+  CLI::Option* apply =
+      command.add_option("--apply", options.applyFile, "apply this reviewed script")
+          ->type_name("FILE");
+  command.add_flag("--yes", options.yes, "apply without asking")->needs(apply);
+  command.add_option("--comma", words.comma, "what a comma in a value becomes (default ;)")
+      ->check(CLI::Validator(CommaReplacement, "", ""))
+      ->type_name("TEXT");
+}
+
+void AddFindingsOptions(CLI::App& command, CheckOptions& options, Words& words) {
+  command
+      .add_option_function<std::string>(
+          "ID", [&options](const std::string& id) { options.findingId = id; },
+          "a finding's id, as a report shows it or as listed")
+      ->type_name("");
+  AddChoice(command, "--format", words.format, kFormats, "text (the default) or json");
+}
+
+struct CommandHelp {
+  const char* name;
+  CheckOptions::Command command;
+  void (*addOptions)(CLI::App& command, CheckOptions& options, Words& words);
+  const char* summary;     // its line in the program's help
+  const char* details;     // more in its own help; {files} stands for the plan's files
+  const char* exitStatus;  // the end of its own help
+};
+
+constexpr CommandHelp kCommands[] = {
+    {.name = "preflight",
+     .command = CheckOptions::Command::kPreflight,
+     .addOptions = AddCheckOptions,
+     .summary = "what the export will do to the data, before it runs",
+     .details = "Reports where it runs, the source, the driver's fitness, the lines each file\n"
+                "will get and the rows that will not become lines, the values that shift,\n"
+                "split or are cut, and the purge; then the verdict line.",
+     .exitStatus = kExitStatus},
+    {.name = "verify",
+     .command = CheckOptions::Command::kVerify,
+     .addOptions = AddCheckOptions,
+     .summary = "compare the five files here with what an export would write now",
+     .details = "Runs after skarvik: compares {files} in the working directory, line by line, "
+                "with what an export would write from the database now, without writing a file.",
+     .exitStatus = kExitStatus},
+    {.name = "repair",
+     .command = CheckOptions::Command::kRepair,
+     .addOptions = AddRepairOptions,
+     .summary = "a SQL script that mends what the import would misread",
+     .details = "Plans one change per row: commas, line breaks, Windows-1252 and UTF-8 bytes, "
+                "blanks at the end of a key, keys spelt otherwise than the rows that refer to "
+                "them; a key is renamed with every row that refers to it. Without --apply "
+                "nothing is changed: the script goes to --output FILE or standard output, a "
+                "summary to standard error. --apply FILE plans again and runs the reviewed "
+                "script's statements in one transaction, only when they are still the plan's; "
+                "it asks first, unless --yes. Afterwards it shows preflight's report.",
+     .exitStatus = kRepairExitStatus},
+    {.name = "findings",
+     .command = CheckOptions::Command::kFindings,
+     .addOptions = AddFindingsOptions,
+     .summary = "what each finding id of a report means",
+     .details = "Lists every finding a report can hold: its id, the severity it counts with, "
+                "its title and what it means; with ID, only that one. ID is taken as a report "
+                "shows it (driver.table.Vks114Tsm.assignment) or as listed "
+                "(driver.table.{table}.assignment). Connects to nothing.",
+     .exitStatus = kFindingsExitStatus},
+};
+
+// The command's details and exit status, below its options in its help. Only
+// {files} is filled in: the findings' details show an id with its {table}.
+std::string Footer(const CommandHelp& command) {
+  std::string details = command.details;
+  constexpr std::string_view kFiles = "{files}";
+  if (const std::size_t at = details.find(kFiles); at != std::string::npos)
+    details.replace(at, kFiles.size(), FileList());
+  return Wrapped(details) + "\n\n" + command.exitStatus;
+}
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
                                    std::ostream& err) {
   CLI::App app{kDescription, kProgram};
-  app.footer(kExitStatus);
+  app.footer(kProgramExitStatus);
   app.set_version_flag("--version", std::string(kProgram) + " " + kSkarvikVersion);
   app.require_subcommand(1);
   CheckOptions options;
   Words words;
   for (const CommandHelp& command : kCommands) {
     CLI::App* subcommand = app.add_subcommand(command.name, command.summary);
-    subcommand->footer(Details(command) + "\n\n" + kExitStatus);
+    subcommand->footer(Footer(command));
     subcommand->final_callback([&options, &command] { options.command = command.command; });
-    AddCheckOptions(*subcommand, options, words);
-    if (command.command == CheckOptions::Command::kRepair) {
-      AddRepairOptions(*subcommand, options, words);
-    }
+    command.addOptions(*subcommand, options, words);
   }
   try {
     app.parse(argc, argv);

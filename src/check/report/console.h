@@ -5,9 +5,15 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace skarvik::check {
 
 inline constexpr std::size_t kConsoleColumns = 79;
+
+// text with each of its lines broken between words to fit in columns; a
+// word longer than that stands alone on its line.
+std::string Wrapped(std::string_view text, std::size_t columns = kConsoleColumns);
 
 }  // namespace skarvik::check

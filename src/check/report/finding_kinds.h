@@ -1,6 +1,7 @@
 // Every kind of finding skarvik-check reports, in one table: its stable id,
 // its severity, its title and what it means. The checks take a finding's
-// id, severity and title from here; the manual page lists every row.
+// id, severity and title from here; skarvik-check findings and the manual
+// page list every row.
 //
 // Some ids and titles have parts filled in at run time, written {name} in
 // the table: one id per table ("driver.table.{table}") or per settings key.
@@ -64,7 +65,7 @@ struct FindingKind {
   std::string_view id;  // stable: scripts select findings by it
   Severity severity;    // what it counts with when it is found or fails
   std::string_view title;
-  std::string_view meaning;  // one line, for the manual page
+  std::string_view meaning;  // one line, shown as a sentence where the kinds are listed
 };
 
 const FindingKind& KindOf(FindingId which);
