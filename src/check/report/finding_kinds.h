@@ -60,12 +60,20 @@ enum class FindingId {
   kVerifyPurgedCommunication,
 };
 
+// What skarvik-check repair does for a finding of the kind.
+enum class Repair {
+  kNone,      // nothing: it lies outside the rows, or only the run decides it
+  kMends,     // a statement mends the rows
+  kTemplate,  // the script shows it for the administrator to decide
+};
+
 struct FindingKind {
   FindingId which;
   std::string_view id;  // stable: scripts select findings by it
   Severity severity;    // what it counts with when it is found or fails
   std::string_view title;
   std::string_view meaning;  // one line, shown as a sentence where the kinds are listed
+  Repair repair = Repair::kNone;
 };
 
 const FindingKind& KindOf(FindingId which);

@@ -31,12 +31,25 @@ std::string Sentence(std::string_view meaning) {
   return sentence;
 }
 
+std::string_view RepairText(Repair repair) {
+  switch (repair) {
+    case Repair::kMends:
+      return "mends the rows";
+    case Repair::kTemplate:
+      return "writes a template to decide on";
+    case Repair::kNone:
+      break;
+  }
+  return "none";
+}
+
 // What the console and the script are told of one kind after its id, in
 // this order. A column of the table that they should show joins here.
 std::vector<Field> FieldsOf(const FindingKind& kind) {
   return {{"severity", SeverityName(kind.severity)},
           {"title", std::string(kind.title)},
-          {"meaning", Sentence(kind.meaning)}};
+          {"meaning", Sentence(kind.meaning)},
+          {"repair", std::string(RepairText(kind.repair))}};
 }
 
 // text wrapped to end in the last console column when it starts at column,

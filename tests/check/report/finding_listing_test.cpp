@@ -18,7 +18,8 @@ TEST(FindingListing, TextAlignsTheFieldsAndWrapsUnderTheValue) {
             "   severity  blocker\n"
             "   title     {name} answers {tag}\n"
             "   meaning   The type table does not answer the lookup of a table's terminal\n"
-            "             type.\n");
+            "             type.\n"
+            "   repair    none\n");
 }
 
 TEST(FindingListing, TextKeepsEveryLineInTheConsoleAndKindsApart) {
@@ -46,7 +47,8 @@ TEST(FindingListing, JsonIsAVersionedDocumentOfFindings) {
                                     {"title", "{name} answers {tag}"},
                                     {"meaning",
                                      "The type table does not answer the lookup of a table's "
-                                     "terminal type."}}}));
+                                     "terminal type."},
+                                    {"repair", "none"}}}));
 }
 
 TEST(FindingListing, ManualEntryIsATaggedParagraphWithItalicParts) {
