@@ -1,7 +1,7 @@
 #include "check/repair/apply.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstring>
 
@@ -14,13 +14,14 @@ namespace {
 
 // The MariaDB engines that keep no transaction: a rollback would leave
 // their rows changed.
-constexpr std::string_view kEnginesWithoutTransactions[] = {"MyISAM", "Aria", "MEMORY", "CSV",
-                                                            "ARCHIVE", "MRG_MyISAM"};
+constexpr std::string_view kEnginesWithoutTransactions[] = {"MyISAM", "Aria",    "MEMORY",
+                                                            "CSV",    "ARCHIVE", "MRG_MyISAM"};
 
 std::string EngineOf(Session& session, const std::string& table) {
   std::string sql =
       "SELECT ENGINE FROM information_schema.TABLES WHERE TABLE_SCHEMA = 'VKSYSTEM' AND "
-      "TABLE_NAME = '" + table + "'";
+      "TABLE_NAME = '" +
+      table + "'";
   StmtHandle stmt;
   std::array<char, 64> engine{};
   SQLLEN length = 0;
@@ -36,8 +37,8 @@ std::string EngineOf(Session& session, const std::string& table) {
 
 bool Transactions(Session& session) {
   SQLUSMALLINT capable = SQL_TC_NONE;
-  return SQL_SUCCEEDED(SQLGetInfo(session.hDbc(), SQL_TXN_CAPABLE, &capable, sizeof capable,
-                                  nullptr)) &&
+  return SQL_SUCCEEDED(
+             SQLGetInfo(session.hDbc(), SQL_TXN_CAPABLE, &capable, sizeof capable, nullptr)) &&
          capable != SQL_TC_NONE;
 }
 
@@ -58,7 +59,8 @@ std::string RunAll(Session& session, DatabaseSystem system, const RepairPlan& pl
       ++number;
       std::string error;
       const std::optional<std::int64_t> rows = RunUpdate(session, statement, error);
-      if (!rows) return "the database refused " + Described(system, number, statement) + ": " + error;
+      if (!rows)
+        return "the database refused " + Described(system, number, statement) + ": " + error;
       if (*rows != statement.rows) {
         return Described(system, number, statement) + " changed " + std::to_string(*rows) +
                " rows where the plan counted " + std::to_string(statement.rows);

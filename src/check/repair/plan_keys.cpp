@@ -55,8 +55,8 @@ std::vector<KeyColumn> KeyColumns(const std::vector<StoredTable>& tables) {
             holder == nullptr) {
           continue;
         }
-        Holder& h = key.holders.emplace_back(Holder{
-            .table = holder, .c = holder->planned->indexOf(r.column), .lookup = r.lookup});
+        Holder& h = key.holders.emplace_back(
+            Holder{.table = holder, .c = holder->planned->indexOf(r.column), .lookup = r.lookup});
         h.rows = RowsByValue(*holder, h.c);
         h.spellings = Spellings(h.rows);
       }
@@ -105,9 +105,14 @@ struct Rename {
   std::string collision;  // not empty: a template, with why
 };
 
-Statement SetWhere(const std::string& table, const std::string& column, const std::string& to,
+Statement SetWhere(const StoredTable& table, std::size_t c, const std::string& to,
                    const std::string& from, std::int64_t rows) {
-  return {.table = table, .column = column, .newValue = to, .where = {{column, from}}, .rows = rows};
+  const std::string& column = table.planned->columns[c].name;
+  return {.table = table.planned->name,
+          .column = column,
+          .newValue = to,
+          .where = {{column, Compared(table, c, from)}},
+          .rows = rows};
 }
 
 // The key itself and every row that holds it.
@@ -115,11 +120,11 @@ void AddRename(const KeyColumn& key, const Mended& mended, Rename& r) {
   r.fix.findingId = FindingOf(mended);
   r.fix.rules = RulesApplied(mended);
   r.fix.statements.push_back(
-      SetWhere(TableOf(key), ColumnOf(key), r.renamed, r.old, RowCount(key.rows, r.old)));
+      SetWhere(*key.table, key.c, r.renamed, r.old, RowCount(key.rows, r.old)));
   for (const Holder& h : key.holders) {
     const std::int64_t rows = RowCount(h.rows, r.old);
     if (rows == 0) continue;
-    r.fix.statements.push_back(SetWhere(TableOf(h), ColumnOf(h), r.renamed, r.old, rows));
+    r.fix.statements.push_back(SetWhere(*h.table, h.c, r.renamed, r.old, rows));
     if (!h.lookup) {
       r.fix.notes.push_back(ColumnOf(h) + " of " + TableOf(h) +
                             " follows: the TRM line names the table, and the newer system reads "
@@ -147,8 +152,7 @@ void AddNearMisses(Session& session, const KeyColumn& key, Rename& r) {
     r.fix.notes.push_back("the lookup of \"" + std::string(RTrimmed(r.old)) + "\" in " +
                           TableOf(h) + " finds nothing where " + ColumnOf(h) + " holds \"" +
                           *spelt + "\"");
-    r.fix.statements.push_back(SetWhere(TableOf(h), ColumnOf(h), target, *spelt,
-                                        RowCount(h.rows, *spelt)));
+    r.fix.statements.push_back(SetWhere(*h.table, h.c, target, *spelt, RowCount(h.rows, *spelt)));
   }
 }
 
@@ -194,7 +198,10 @@ Rename PlanKeyValue(const PlanInput& input, const KeyColumn& key, const std::str
     return r;
   }
   if (!mended.applied.empty()) r.renamed = mended.value;
-  r.fix = {.table = TableOf(key), .key = value, .column = ColumnOf(key), .oldValue = value,
+  r.fix = {.table = TableOf(key),
+           .key = value,
+           .column = ColumnOf(key),
+           .oldValue = value,
            .newValue = r.renamed};
   if (r.renamed != value) AddRename(key, mended, r);
   AddNearMisses(input.session, key, r);
@@ -228,8 +235,8 @@ void MarkShared(const KeyColumn& key, const KeyColumn& other, std::vector<Rename
   if (shared == nullptr) return;
   const std::set<std::string> looked = LookedUp(other);
   for (Rename& r : renames) {
-    bool meets = r.renamed != r.old &&
-                 (other.rows.count(r.old) > 0 || other.rows.count(r.renamed) > 0);
+    bool meets =
+        r.renamed != r.old && (other.rows.count(r.old) > 0 || other.rows.count(r.renamed) > 0);
     for (const Statement& s : r.fix.statements) {
       const bool onShared = s.table == TableOf(*shared) && s.column == ColumnOf(*shared);
       meets = meets || (onShared && looked.count(s.where.back().second) > 0);

@@ -49,12 +49,16 @@ std::string RulesApplied(const Mended& mended) {
   return names;
 }
 
+std::string Compared(const StoredTable& table, std::size_t c, const std::string& value) {
+  return table.shapes[c].padded ? CharCondition(table.system, value) : value;
+}
+
 std::optional<Conditions> RowConditions(const StoredTable& table, std::size_t row) {
   Conditions conditions;
   for (const std::size_t c : table.planned->rowNames()) {
     const std::optional<std::string>& value = table.rows[row][c];
     if (!value) return std::nullopt;
-    conditions.emplace_back(table.planned->columns[c].name, *value);
+    conditions.emplace_back(table.planned->columns[c].name, Compared(table, c, *value));
   }
   return conditions;
 }

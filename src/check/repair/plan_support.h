@@ -31,6 +31,10 @@ std::string RefusalFinding(const Mended& mended, std::string_view value);
 // "UTF-8, comma": the rules that changed the value.
 std::string RulesApplied(const Mended& mended);
 
+// value as a condition names it: a CHAR column's padding as its system
+// compares it (CharCondition).
+std::string Compared(const StoredTable& table, std::size_t c, const std::string& value);
+
 // The conditions that name row: its row-naming columns with their values;
 // nothing when one of them is NULL, which no condition can name.
 std::optional<Conditions> RowConditions(const StoredTable& table, std::size_t row);

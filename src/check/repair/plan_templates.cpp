@@ -46,20 +46,19 @@ void UnknownModels(const StoredTable& table, RepairPlan& plan) {
       const std::optional<Conditions> where = RowConditions(table, row);
       if (!stored || !UnknownCode(*stored) || !where) continue;
       Conditions guarded = *where;
-      guarded.emplace_back(table.planned->columns[c].name, *stored);
-      plan.templates.push_back(
-          {.findingId = std::string(KindOf(FindingId::kUnknownModel).id),
-           .table = table.planned->name,
-           .key = RowKey(table, row),
-           .column = table.planned->columns[c].name,
-           .value = *stored,
-           .why = "a code the newer system does not know: the line says ???",
-           .lines = KnownCodes(),
-           .statements = {{.table = table.planned->name,
-                           .column = table.planned->columns[c].name,
-                           .newValue = "?",
-                           .where = guarded,
-                           .rows = 1}}});
+      guarded.emplace_back(table.planned->columns[c].name, Compared(table, c, *stored));
+      plan.templates.push_back({.findingId = std::string(KindOf(FindingId::kUnknownModel).id),
+                                .table = table.planned->name,
+                                .key = RowKey(table, row),
+                                .column = table.planned->columns[c].name,
+                                .value = *stored,
+                                .why = "a code the newer system does not know: the line says ???",
+                                .lines = KnownCodes(),
+                                .statements = {{.table = table.planned->name,
+                                                .column = table.planned->columns[c].name,
+                                                .newValue = "?",
+                                                .where = guarded,
+                                                .rows = 1}}});
     }
   }
 }
@@ -122,18 +121,17 @@ std::vector<std::size_t> AllColumns(const StoredTable& table) {
 void KeyTemplates(const StoredTable& table, RepairPlan& plan) {
   const std::string column = table.planned->columns[table.planned->rowNames().back()].name;
   for (const auto& [key, rows] : RowsByKey(table)) {
-    const bool empty = std::any_of(key.begin(), key.end(), [](const std::string& k) {
-      return k.empty();
-    });
+    const bool empty =
+        std::any_of(key.begin(), key.end(), [](const std::string& k) { return k.empty(); });
     if (!empty && rows.size() < 2) continue;
-    Template t{.findingId = std::string(KindOf(empty ? FindingId::kEmptyKey
-                                                     : FindingId::kRepeatedKey).id),
-               .table = table.planned->name,
-               .key = RowKey(table, rows.front()),
-               .column = column,
-               .value = table.rows[rows.front()][table.planned->rowNames().back()].value_or(""),
-               .why = empty ? "no key: give each row one"
-                            : std::to_string(rows.size()) + " rows share the key: tell them apart"};
+    Template t{
+        .findingId = std::string(KindOf(empty ? FindingId::kEmptyKey : FindingId::kRepeatedKey).id),
+        .table = table.planned->name,
+        .key = RowKey(table, rows.front()),
+        .column = column,
+        .value = table.rows[rows.front()][table.planned->rowNames().back()].value_or(""),
+        .why = empty ? "no key: give each row one"
+                     : std::to_string(rows.size()) + " rows share the key: tell them apart"};
     const std::vector<std::size_t> shown = empty ? AllColumns(table) : Differing(table, rows);
     if (shown.empty()) {
       t.lines.push_back("the rows are alike in every column the export reads: all but one can go");

@@ -4,8 +4,8 @@
 // counts them all.
 #include <map>
 
-#include "check/repair/planner.h"
 #include "check/repair/plan_support.h"
+#include "check/repair/planner.h"
 #include "check/report/finding_kinds.h"
 
 namespace skarvik::check {
@@ -52,20 +52,20 @@ void AddFix(const StoredTable& table, std::size_t row, std::size_t c, const std:
   std::optional<Conditions> where = RowConditions(table, row);
   if (!where) return;
   const std::string& column = table.planned->columns[c].name;
-  if (where->back().first != column) where->emplace_back(column, old);
+  if (where->back().first != column) where->emplace_back(column, Compared(table, c, old));
   const auto [at, added] = fixes.byConditions.try_emplace(*where, fixes.fixes.size());
   if (added) {
     fixes.fixes.push_back({.findingId = FindingOf(mended),
-           .table = table.planned->name,
-           .key = RowKey(table, row),
-           .column = column,
-           .oldValue = old,
-           .newValue = mended.value,
-           .rules = RulesApplied(mended),
-           .statements = {{.table = table.planned->name,
+                           .table = table.planned->name,
+                           .key = RowKey(table, row),
                            .column = column,
+                           .oldValue = old,
                            .newValue = mended.value,
-                           .where = *where}}});
+                           .rules = RulesApplied(mended),
+                           .statements = {{.table = table.planned->name,
+                                           .column = column,
+                                           .newValue = mended.value,
+                                           .where = *where}}});
   }
   ++fixes.fixes[at->second].statements.front().rows;
 }
@@ -78,7 +78,11 @@ void PlanCell(const PlanInput& input, const StoredTable& table, std::size_t row,
     plan.cuts.push_back(std::move(*cut));
     return;
   }
-  const Mended mended = MendValue(*value, RulesFor(table, c, input.comma));
+  // A CHAR column's padding is the database's, not the value's: the
+  // database pads the mended value again.
+  const std::string_view stored =
+      table.shapes[c].padded ? RTrimmed(*value) : std::string_view(*value);
+  const Mended mended = MendValue(stored, RulesFor(table, c, input.comma));
   if (!mended.refusal.empty()) {
     plan.templates.push_back(Refused(table, row, c, *value, mended));
   } else if (!mended.applied.empty()) {

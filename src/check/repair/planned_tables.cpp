@@ -34,7 +34,8 @@ void AddColumn(PlannedTable& table, RepairColumn column) {
     table.columns.push_back(std::move(column));
     return;
   }
-  if (column.role != ColumnRole::kValue && same->role == ColumnRole::kValue) same->role = column.role;
+  if (column.role != ColumnRole::kValue && same->role == ColumnRole::kValue)
+    same->role = column.role;
   same->model = same->model || column.model;
   if (column.written) {
     same->kept = same->written ? std::min(same->kept, column.kept) : column.kept;
@@ -107,10 +108,9 @@ std::vector<PlannedTable> PlannedTables() {
     for (const PlannedQuery& query : file.queries) AddQuery(tables, query.facts());
   }
   for (PlannedTable& table : tables) {
-    std::stable_sort(table.columns.begin(), table.columns.end(),
-                     [](const RepairColumn& a, const RepairColumn& b) {
-                       return Rank(a.role) < Rank(b.role);
-                     });
+    std::stable_sort(
+        table.columns.begin(), table.columns.end(),
+        [](const RepairColumn& a, const RepairColumn& b) { return Rank(a.role) < Rank(b.role); });
   }
   return tables;
 }

@@ -33,7 +33,7 @@ struct RepairColumn {
 };
 
 struct PlannedTable {
-  std::string name;                  // "Vks1140Trm"
+  std::string name;                   // "Vks1140Trm"
   std::vector<RepairColumn> columns;  // those that name a row first
   // The columns a statement's WHERE names the row by.
   std::vector<std::size_t> rowNames() const;
@@ -44,11 +44,11 @@ struct PlannedTable {
 
 // A column that holds the value of a key, and the key.
 struct KeyReference {
-  std::string table;  // Vks401Zls
-  std::string column;  // ZlsTrm
-  std::string keyTable;  // Vks1140Trm
+  std::string table;      // Vks401Zls
+  std::string column;     // ZlsTrm
+  std::string keyTable;   // Vks1140Trm
   std::string keyColumn;  // TrmNam
-  bool lookup = true;  // false: a name written into a line, looked up by nothing
+  bool lookup = true;     // false: a name written into a line, looked up by nothing
 };
 
 // Every table the plan reads, in the order it first reads them.

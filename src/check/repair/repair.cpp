@@ -47,6 +47,7 @@ std::string Unfit(Session& session, Planned& planned) {
     std::string error;
     std::optional<StoredTable> stored = ReadStoredTable(session, table, error);
     if (!stored) return table.name + " does not answer: " + error;
+    stored->system = planned.system;
     planned.stored.push_back(std::move(*stored));
   }
   return "";
@@ -54,9 +55,8 @@ std::string Unfit(Session& session, Planned& planned) {
 
 std::string Summary(const RepairPlan& plan) {
   return std::to_string(plan.statementCount()) + " statements for " +
-         std::to_string(plan.fixes.size()) + " changes, " +
-         std::to_string(plan.templates.size()) + " templates, " +
-         std::to_string(plan.cuts.size()) + " values cut by the export";
+         std::to_string(plan.fixes.size()) + " changes, " + std::to_string(plan.templates.size()) +
+         " templates, " + std::to_string(plan.cuts.size()) + " values cut by the export";
 }
 
 bool WriteFile(const std::string& path, const std::string& bytes) {
@@ -67,7 +67,8 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
 RepairResult WritePlan(const Planned& planned, const RepairOptions& options, std::ostream& out,
                        std::ostream& err) {
   const std::string script = RepairScript(
-      planned.plan, {.system = planned.system, .dataSource = options.dataSource, .time = LocalTime()});
+      planned.plan,
+      {.system = planned.system, .dataSource = options.dataSource, .time = LocalTime()});
   if (!options.output.empty() && !WriteFile(options.output, script)) {
     err << kName << "cannot write " << options.output << "\n";
     return {.exit = kCheckCannotRun};

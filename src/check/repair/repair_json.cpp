@@ -39,14 +39,10 @@ Json FixJson(DatabaseSystem system, const Fix& fix) {
 }
 
 Json TemplateJson(DatabaseSystem system, const Template& t) {
-  return {{"finding", t.findingId},
-          {"table", t.table},
-          {"key", Latin1ToUtf8(t.key)},
-          {"column", t.column},
-          {"value", Latin1ToUtf8(t.value)},
-          {"why", Latin1ToUtf8(t.why)},
-          {"lines", Texts(t.lines)},
-          {"statements", StatementsJson(system, t.statements)}};
+  return {{"finding", t.findingId},         {"table", t.table},
+          {"key", Latin1ToUtf8(t.key)},     {"column", t.column},
+          {"value", Latin1ToUtf8(t.value)}, {"why", Latin1ToUtf8(t.why)},
+          {"lines", Texts(t.lines)},        {"statements", StatementsJson(system, t.statements)}};
 }
 
 Json CutJson(const CutValue& cut) {

@@ -19,7 +19,7 @@ struct Statement {
   std::string column;
   std::string newValue;
   std::vector<std::pair<std::string, std::string>> where;  // column, value as stored
-  std::int64_t rows = 0;  // the rows the same WHERE matches now
+  std::int64_t rows = 0;                                   // the rows the same WHERE matches now
 };
 
 // One change: a value mended in its row, or a key renamed with its
@@ -44,7 +44,7 @@ struct Template {
   std::string column;
   std::string value;
   std::string why;
-  std::vector<std::string> lines;       // the rows that tell it apart, or what to fill in
+  std::vector<std::string> lines;     // the rows that tell it apart, or what to fill in
   std::vector<Statement> statements;  // what would be run, to be decided on
 };
 

@@ -19,8 +19,9 @@ std::string Header(const RepairPlan& plan, const ScriptSource& source) {
   text += CommentLine("Run it with: " + RunCommand(source.system));
   text += CommentLine("or through the data source: skarvik-check repair " + source.dataSource +
                       " --apply FILE");
-  text += CommentLine("Either gives the same database only while the database has not changed "
-                      "since this was planned; --apply plans again and refuses if it has.");
+  text += CommentLine(
+      "Either gives the same database only while the database has not changed "
+      "since this was planned; --apply plans again and refuses if it has.");
   return text;
 }
 
@@ -44,16 +45,18 @@ std::string TemplateText(DatabaseSystem system, const Template& t) {
 std::string Leftovers(DatabaseSystem system, const RepairPlan& plan) {
   std::string text;
   if (!plan.cuts.empty()) {
-    text += "\n" + CommentLine("Values longer than their field, which the export cuts: shorten "
-                               "them by their meaning.");
+    text += "\n" + CommentLine(
+                       "Values longer than their field, which the export cuts: shorten "
+                       "them by their meaning.");
   }
   for (const CutValue& cut : plan.cuts) {
-    text += CommentLine("hazard.cut: " + cut.table + ", key " + Quoted(cut.key) + ", " +
-                        cut.column + " " + Quoted(cut.value) + " is written as " +
-                        Quoted(cut.written));
+    text +=
+        CommentLine("hazard.cut: " + cut.table + ", key " + Quoted(cut.key) + ", " + cut.column +
+                    " " + Quoted(cut.value) + " is written as " + Quoted(cut.written));
   }
   if (!plan.templates.empty()) {
-    text += "\n" + CommentLine("Templates: only you can decide these; nothing is changed for them.");
+    text +=
+        "\n" + CommentLine("Templates: only you can decide these; nothing is changed for them.");
   }
   for (const Template& t : plan.templates) text += TemplateText(system, t);
   return text;
@@ -68,8 +71,7 @@ std::string StatementLine(DatabaseSystem system, const Statement& statement) {
     line.append(i == 0 ? " WHERE " : " AND ").append(statement.where[i].first).append(" = ");
     line.append(SqlLiteral(system, statement.where[i].second));
   }
-  return line + "; -- " + std::to_string(statement.rows) +
-         (statement.rows == 1 ? " row" : " rows");
+  return line + "; -- " + std::to_string(statement.rows) + (statement.rows == 1 ? " row" : " rows");
 }
 
 std::string RepairScript(const RepairPlan& plan, const ScriptSource& source) {

@@ -10,7 +10,8 @@
 //   BEGIN;
 //
 //   -- hazard.comma: Vks1140Trm, key "T1", TrmTxt: "Nord,S\xFCd" -> "Nord;S\xFCd" (comma)
-//   UPDATE VKSYSTEM.Vks1140Trm SET TrmTxt = 'Nord;Süd' WHERE TrmNam = 'T1' AND TrmTxt = 'Nord,Süd'; -- 1 row
+//   UPDATE VKSYSTEM.Vks1140Trm SET TrmTxt = 'Nord;Süd' WHERE TrmNam = 'T1' AND TrmTxt = 'Nord,Süd';
+//   -- 1 row
 //
 //   COMMIT;
 #pragma once

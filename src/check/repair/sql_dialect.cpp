@@ -146,6 +146,12 @@ std::string SqlLiteral(DatabaseSystem system, std::string_view bytes) {
   return Joined(parts, " || ");
 }
 
+std::string CharCondition(DatabaseSystem system, std::string_view padded) {
+  if (system != DatabaseSystem::kPostgres) return std::string(padded);
+  const std::size_t end = padded.find_last_not_of(' ');
+  return std::string(end == std::string_view::npos ? "" : padded.substr(0, end + 1));
+}
+
 std::string CommentLine(std::string_view text) { return "-- " + Escaped(text) + "\n"; }
 
 std::string ScriptOpening(DatabaseSystem system) {

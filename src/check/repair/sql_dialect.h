@@ -37,6 +37,14 @@ std::optional<DatabaseSystem> DatabaseSystemOf(std::string_view dbmsName);
 // cutting the value short.
 std::string SqlLiteral(DatabaseSystem system, std::string_view bytes);
 
+// A CHAR column's value, read with its padding, as a condition names it.
+// PostgreSQL hands CHAR values out padded and compares them without the
+// padding, but a literal spelt as an expression ('a' || chr(13) || 'b  ')
+// is text there, which keeps it: the padding is left out. MariaDB with a
+// NO PAD collation hands them out padded too and compares with the padding,
+// so it stays.
+std::string CharCondition(DatabaseSystem system, std::string_view padded);
+
 // "-- " and the text as the text report shows it (Escaped), ended by LF:
 // a line break in the text cannot end the comment and turn the rest into
 // a statement.

@@ -46,8 +46,7 @@ bool Execute(Session& session, StmtHandle& stmt, std::string sql,
   if (!SQL_SUCCEEDED(stmt.allocate(session.hDbc())) || !Bind(stmt.get(), values, lengths)) {
     return false;
   }
-  const SQLRETURN rc =
-      SQLExecDirect(stmt.get(), reinterpret_cast<SQLCHAR*>(sql.data()), SQL_NTS);
+  const SQLRETURN rc = SQLExecDirect(stmt.get(), reinterpret_cast<SQLCHAR*>(sql.data()), SQL_NTS);
   noRows = rc == SQL_NO_DATA;
   return SQL_SUCCEEDED(rc) || noRows;
 }
@@ -61,8 +60,8 @@ std::optional<std::int64_t> CountWhere(
   for (const auto& condition : where) values.push_back(&condition.second);
   std::vector<SQLLEN> lengths;
   StmtHandle stmt;
-  const std::string sql = "SELECT COUNT(*) FROM " +
-                          TableName(table, session.unqualifiedNames()) + WhereText(where);
+  const std::string sql =
+      "SELECT COUNT(*) FROM " + TableName(table, session.unqualifiedNames()) + WhereText(where);
   bool noRows = false;
   if (!Execute(session, stmt, sql, values, lengths, noRows)) return std::nullopt;
   std::array<char, 32> count{};

@@ -16,8 +16,9 @@ namespace skarvik::check {
 
 // SELECT COUNT(*) FROM table WHERE c1 = ? AND c2 = ?: the rows the
 // database's own comparison finds; nothing when the query failed.
-std::optional<std::int64_t> CountWhere(Session& session, std::string_view table,
-                                       const std::vector<std::pair<std::string, std::string>>& where);
+std::optional<std::int64_t> CountWhere(
+    Session& session, std::string_view table,
+    const std::vector<std::pair<std::string, std::string>>& where);
 
 // UPDATE table SET column = ? WHERE ...: the rows the driver says it
 // changed (SQLRowCount); nothing when the statement failed, with the

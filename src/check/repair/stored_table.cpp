@@ -29,13 +29,11 @@ ColumnShape ShapeOf(SQLHSTMT stmt, std::size_t column) {
   SQLSMALLINT nullable = 0;
   SQLCHAR name[128];
   SQLSMALLINT nameLength = 0;
-  if (!SQL_SUCCEEDED(SQLDescribeCol(stmt, static_cast<SQLUSMALLINT>(column + 1), name,
-                                    sizeof name, &nameLength, &type, &size, &digits,
-                                    &nullable))) {
+  if (!SQL_SUCCEEDED(SQLDescribeCol(stmt, static_cast<SQLUSMALLINT>(column + 1), name, sizeof name,
+                                    &nameLength, &type, &size, &digits, &nullable))) {
     return {};
   }
-  return {.size = static_cast<std::size_t>(size),
-          .padded = type == SQL_CHAR || type == SQL_WCHAR};
+  return {.size = static_cast<std::size_t>(size), .padded = type == SQL_CHAR || type == SQL_WCHAR};
 }
 
 // The whole value, read in pieces: the column's width says nothing of what

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "check/repair/planned_tables.h"
+#include "check/repair/sql_dialect.h"
 #include "db/session.h"
 
 namespace skarvik::check {
@@ -21,7 +22,8 @@ struct ColumnShape {
 
 struct StoredTable {
   const PlannedTable* planned = nullptr;
-  std::vector<ColumnShape> shapes;                          // by planned column
+  DatabaseSystem system = DatabaseSystem::kSqlite;            // whose CHAR comparisons apply
+  std::vector<ColumnShape> shapes;                            // by planned column
   std::vector<std::vector<std::optional<std::string>>> rows;  // NULL: nothing
 };
 
