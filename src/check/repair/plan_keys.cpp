@@ -70,10 +70,10 @@ std::int64_t RowCount(const ValueRows& rows, const std::string& value) {
   return found == rows.end() ? 0 : static_cast<std::int64_t>(found->second.size());
 }
 
-const std::string& TableOf(const Holder& h) { return h.table->planned->name; }
-const std::string& ColumnOf(const Holder& h) { return h.table->planned->columns[h.c].name; }
-const std::string& TableOf(const KeyColumn& k) { return k.table->planned->name; }
-const std::string& ColumnOf(const KeyColumn& k) { return k.table->planned->columns[k.c].name; }
+const std::string& NameOfTable(const Holder& h) { return h.table->planned->name; }
+const std::string& NameOfColumn(const Holder& h) { return h.table->planned->columns[h.c].name; }
+const std::string& NameOfTable(const KeyColumn& k) { return k.table->planned->name; }
+const std::string& NameOfColumn(const KeyColumn& k) { return k.table->planned->columns[k.c].name; }
 
 // The one other spelling a lookup by key finds nothing for but the holder
 // keeps, when exactly one key and one held value fold to each other and the
@@ -89,7 +89,7 @@ std::optional<std::string> NearMiss(Session& session, const KeyColumn& key, cons
     return std::nullopt;
   }
   const std::optional<std::int64_t> found =
-      CountWhere(session, TableOf(holder), {{ColumnOf(holder), looked}});
+      CountWhere(session, NameOfTable(holder), {{NameOfColumn(holder), looked}});
   if (!found || *found != 0) return std::nullopt;
   return held->second.front();
 }
@@ -126,7 +126,7 @@ void AddRename(const KeyColumn& key, const Mended& mended, Rename& r) {
     if (rows == 0) continue;
     r.fix.statements.push_back(SetWhere(*h.table, h.c, r.renamed, r.old, rows));
     if (!h.lookup) {
-      r.fix.notes.push_back(ColumnOf(h) + " of " + TableOf(h) +
+      r.fix.notes.push_back(NameOfColumn(h) + " of " + NameOfTable(h) +
                             " follows: the TRM line names the table, and the newer system reads "
                             "it as a reference");
     }
@@ -143,14 +143,14 @@ void AddNearMisses(Session& session, const KeyColumn& key, Rename& r) {
     if (!spelt || (*spelt == r.old && r.renamed != r.old)) continue;
     if (r.fix.findingId.empty()) {
       r.fix = {.findingId = std::string(KindOf(FindingId::kNearMiss).id),
-               .table = TableOf(h),
+               .table = NameOfTable(h),
                .key = r.old,
-               .column = ColumnOf(h),
+               .column = NameOfColumn(h),
                .oldValue = *spelt,
                .newValue = target};
     }
     r.fix.notes.push_back("the lookup of \"" + std::string(RTrimmed(r.old)) + "\" in " +
-                          TableOf(h) + " finds nothing where " + ColumnOf(h) + " holds \"" +
+                          NameOfTable(h) + " finds nothing where " + NameOfColumn(h) + " holds \"" +
                           *spelt + "\"");
     r.fix.statements.push_back(SetWhere(*h.table, h.c, target, *spelt, RowCount(h.rows, *spelt)));
   }
@@ -170,15 +170,15 @@ std::string Collision(Session& session, const KeyColumn& key, const Rename& r) {
   if (r.renamed == r.old) return "";
   const std::string held = " already holds \"" + r.renamed + "\" in ";
   if (key.rows.count(r.renamed) > 0 ||
-      DatabaseHolds(session, TableOf(key), ColumnOf(key), r.renamed, r.old)) {
-    return TableOf(key) + held + ColumnOf(key) + ": two keys would become one";
+      DatabaseHolds(session, NameOfTable(key), NameOfColumn(key), r.renamed, r.old)) {
+    return NameOfTable(key) + held + NameOfColumn(key) + ": two keys would become one";
   }
   const std::string looked(RTrimmed(r.old));
   for (const Holder& h : key.holders) {
     if (r.renamed == looked) break;
     if (h.rows.count(r.renamed) > 0 ||
-        DatabaseHolds(session, TableOf(h), ColumnOf(h), r.renamed, looked)) {
-      return TableOf(h) + held + ColumnOf(h) + ": rows of no key would join this one";
+        DatabaseHolds(session, NameOfTable(h), NameOfColumn(h), r.renamed, looked)) {
+      return NameOfTable(h) + held + NameOfColumn(h) + ": rows of no key would join this one";
     }
   }
   return "";
@@ -190,17 +190,17 @@ Rename PlanKeyValue(const PlanInput& input, const KeyColumn& key, const std::str
   const Mended mended = MendValue(value, RulesFor(*key.table, key.c, input.comma));
   if (!mended.refusal.empty()) {
     plan.templates.push_back({.findingId = RefusalFinding(mended, value),
-                              .table = TableOf(key),
+                              .table = NameOfTable(key),
                               .key = value,
-                              .column = ColumnOf(key),
+                              .column = NameOfColumn(key),
                               .value = value,
                               .why = mended.refusal});
     return r;
   }
   if (!mended.applied.empty()) r.renamed = mended.value;
-  r.fix = {.table = TableOf(key),
+  r.fix = {.table = NameOfTable(key),
            .key = value,
-           .column = ColumnOf(key),
+           .column = NameOfColumn(key),
            .oldValue = value,
            .newValue = r.renamed};
   if (r.renamed != value) AddRename(key, mended, r);
@@ -238,11 +238,11 @@ void MarkShared(const KeyColumn& key, const KeyColumn& other, std::vector<Rename
     bool meets =
         r.renamed != r.old && (other.rows.count(r.old) > 0 || other.rows.count(r.renamed) > 0);
     for (const Statement& s : r.fix.statements) {
-      const bool onShared = s.table == TableOf(*shared) && s.column == ColumnOf(*shared);
+      const bool onShared = s.table == NameOfTable(*shared) && s.column == NameOfColumn(*shared);
       meets = meets || (onShared && looked.count(s.where.back().second) > 0);
     }
     if (meets && r.collision.empty()) {
-      r.collision = TableOf(other) + " holds the same name in " + ColumnOf(other) +
+      r.collision = NameOfTable(other) + " holds the same name in " + NameOfColumn(other) +
                     ": the rows that refer to it belong to both";
     }
   }
@@ -260,7 +260,7 @@ void MarkMeetings(const std::vector<KeyColumn>& keys, std::vector<std::vector<Re
     }
     for (Rename& r : renames[k]) {
       if (r.renamed != r.old && targets[r.renamed] > 1 && r.collision.empty()) {
-        r.collision = "another key of " + TableOf(keys[k]) + " would become \"" + r.renamed +
+        r.collision = "another key of " + NameOfTable(keys[k]) + " would become \"" + r.renamed +
                       "\" too: two keys would become one";
       }
     }
