@@ -104,7 +104,7 @@ template <class Record>
 class Cursor {
  public:
   Cursor(Session& session, const Query<Record>& query)
-      : query_(query), core_(session, query.cursor, SelectTextOf(query)) {}
+      : query_(query), core_(session, query.cursor, selectTextOf(query)) {}
 
   class Rows;
   // The rows of the query for key; the cursor is closed when the range
@@ -126,7 +126,7 @@ class Cursor {
   }
 
  private:
-  static std::string SelectTextOf(const Query<Record>& query) {
+  static std::string selectTextOf(const Query<Record>& query) {
     std::vector<const char*> names;
     for (const Column<Record>& column : query.columns) names.push_back(column.name);
     return SelectList(names, query.columnsPerGroup) + query.from;
