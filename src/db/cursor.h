@@ -80,7 +80,7 @@ class StatementCursor {
   // whole. After each fetch takeWide() fills the field with what the
   // driver would have put there and hands over the whole value.
   void bindWide(std::span<const std::size_t> fieldWidths);
-  RawField takeWide(int number, const char* column, char* field, std::size_t width);
+  RawField takeWide(int number, const char* name, char* field, std::size_t width);
 
  private:
   struct WideColumn {

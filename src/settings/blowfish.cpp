@@ -27,7 +27,9 @@ std::uint32_t NextKeyWord(std::string_view key, std::size_t& pos) {
 }  // namespace
 
 void BlowfishInit(BlowfishState& state, std::string_view key) {
-  std::copy(&kBlowfishInitialS[0][0], &kBlowfishInitialS[0][0] + 4 * 256, &state.sBoxes[0][0]);
+  std::copy(&kBlowfishInitialS[0][0],
+            &kBlowfishInitialS[0][0] + sizeof state.sBoxes / sizeof(std::uint32_t),
+            &state.sBoxes[0][0]);
   std::size_t pos = 0;
   for (int i = 0; i < 18; ++i) {
     state.pArray[i] = kBlowfishInitialP[i] ^ (key.empty() ? 0 : NextKeyWord(key, pos));
