@@ -6,6 +6,8 @@
 #               the Linux programs and again for skarvik.exe under wine64
 # make check-sanitized   the whole suite again, built with clang under ASan and UBSan
 # make fuzz     runs the libFuzzer targets for a bounded time
+# make lint     clang-tidy 14 over every .cpp under src/ with the checks and naming
+#               rules of .clang-tidy; any warning fails (scripts/lint.sh)
 # make demo     runs the export on the sample old database and shows the result
 # make bench    measures the export against its query floor at scale 1 and 4
 # make install  installs skarvik, skarvik-cipher, skarvik-check, their manual
@@ -22,6 +24,7 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+LINT_BUILD ?= build-lint
 WIN64_BUILD ?= $(BUILD)-win64
 WIN32_BUILD ?= $(BUILD)-win32
 PACKAGE_DIR ?= $(BUILD)/packages
@@ -39,6 +42,10 @@ DEMO_PACKAGES := $(BUILD_PACKAGES) $(SQLITE_PACKAGES)
 BENCH_PACKAGES := $(DEMO_PACKAGES) postgresql odbc-postgresql mariadb-server time
 INSTALL_PACKAGES := $(BUILD_PACKAGES) libsqlite3-dev
 CLANG_PACKAGES := clang libclang-rt-14-dev
+# Debian 12's clang-tidy is version 14. The 64-bit mingw-w64 compiler
+# configures the build whose compile database holds platform_win32.cpp and
+# brings the headers that file is checked against.
+LINT_PACKAGES := $(BUILD_PACKAGES) clang-tidy g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
                     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 \
                     nlohmann-json3-dev libcli11-dev
@@ -66,7 +73,7 @@ CHECK_WINDOWS_PACKAGES := $(if $(CHECK_WINDOWS),$(WINDOWS_PACKAGES) $(WINE_PACKA
 # not cross-built.
 WINDOWS_CONFIG := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKARVIK_WERROR=ON -DBUILD_TESTING=OFF
 
-.PHONY: all build windows wine check check-sanitized fuzz demo bench install package check-fresh clean
+.PHONY: all build windows wine check check-sanitized fuzz lint demo bench install package check-fresh clean
 
 # One step at a time, even under make -j: the steps install packages, and
 # only one apt-get can run at once. The builds themselves use JOBS cores.
@@ -106,6 +113,10 @@ fuzz:
 	@scripts/install-deps.sh $(TEST_PACKAGES) $(CLANG_PACKAGES)
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+lint:
+	@scripts/install-deps.sh $(LINT_PACKAGES)
+	scripts/lint.sh $(LINT_BUILD) $(JOBS)
+
 demo: PACKAGES = $(DEMO_PACKAGES)
 demo: build
 	scripts/demo.sh $(BUILD)
@@ -136,4 +147,5 @@ check-fresh:
 	scripts/check-fresh.sh demo check
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WIN64_BUILD) $(WIN32_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(LINT_BUILD) $(LINT_BUILD)-win64 \
+	  $(WIN64_BUILD) $(WIN32_BUILD)

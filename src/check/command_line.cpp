@@ -70,8 +70,8 @@ constexpr Named<Severity> kFailOnLevels[] = {
     {"warning", Severity::kWarning},
 };
 
-template <typename T, std::size_t N>
-std::vector<std::string> ChoicesOf(const Named<T> (&table)[N]) {
+template <typename T, std::size_t kCount>
+std::vector<std::string> ChoicesOf(const Named<T> (&table)[kCount]) {
   std::vector<std::string> names;
   for (const Named<T>& entry : table) names.push_back(entry.name);
   return names;
@@ -79,17 +79,17 @@ std::vector<std::string> ChoicesOf(const Named<T> (&table)[N]) {
 
 // The name has been checked against the table (and brought to its letter
 // case) while parsing, so the first entry is never taken for a wrong one.
-template <typename T, std::size_t N>
-T ValueOf(const Named<T> (&table)[N], const std::string& name) {
+template <typename T, std::size_t kCount>
+T ValueOf(const Named<T> (&table)[kCount], const std::string& name) {
   const auto found = std::find_if(std::begin(table), std::end(table),
                                   [&name](const Named<T>& entry) { return name == entry.name; });
   return found != std::end(table) ? found->value : table[0].value;
 }
 
 // A word of a table, in any letter case.
-template <typename T, std::size_t N>
+template <typename T, std::size_t kCount>
 CLI::Option* AddChoice(CLI::App& command, const char* flag, std::string& name,
-                       const Named<T> (&table)[N], const char* help) {
+                       const Named<T> (&table)[kCount], const char* help) {
   const std::vector<std::string> names = ChoicesOf(table);
   std::string typeName;
   for (const std::string& entry : names) typeName += (typeName.empty() ? "" : "|") + entry;

@@ -54,7 +54,7 @@ Session::Connect Session::connect(char* dataSourceName, const LoginLookup& lookU
   }
   dbSystem_ = login.dbSystem;
   const bool connected =
-      SQL_OpenConnection(login.userName.c_str(), login.password.c_str(), source.c_str());
+      SQL_OpenConnection(login.userName.cStr(), login.password.cStr(), source.cStr());
   login.userName.wipe();
   login.password.wipe();
   return connected ? Connect::kConnected : Connect::kRefused;
@@ -86,8 +86,8 @@ bool Session::SQL_OpenConnection(const char* userName, const char* password,
   connectDiag_ = SQL_GetDiag(SQL_HANDLE_DBC, dbc_.get());
   if (debugFlag_) {
     ConsolePrint(Format("Connect Error: SQLCode: %ld sqlState: %s Msg: %s\n",
-                        static_cast<long>(connectDiag_.nativeError), connectDiag_.sqlState.c_str(),
-                        connectDiag_.message.c_str()));
+                        static_cast<long>(connectDiag_.nativeError), connectDiag_.sqlState.cStr(),
+                        connectDiag_.message.cStr()));
   }
   return false;
 }

@@ -6,23 +6,23 @@ namespace skarvik {
 namespace {
 
 constexpr Column<BalanceTableHeader> kHeaderColumns[] = {
-    column<&BalanceTableHeader::TslNam>("TslNam", ColumnUse::kLookupKey),
-    column<&BalanceTableHeader::TslDau>("TslDau"),
-    cutColumn<&BalanceTableHeader::TslTxt, &BalanceTableHeader::text>("TslTxt"),
-    column<&BalanceTableHeader::TslSta>("TslSta"),
-    column<&BalanceTableHeader::TslDat>("TslDat"),
-    column<&BalanceTableHeader::TslErf>("TslErf", ColumnUse::kReadOnly),
+    ColumnOf<&BalanceTableHeader::TslNam>("TslNam", ColumnUse::kLookupKey),
+    ColumnOf<&BalanceTableHeader::TslDau>("TslDau"),
+    CutColumn<&BalanceTableHeader::TslTxt, &BalanceTableHeader::text>("TslTxt"),
+    ColumnOf<&BalanceTableHeader::TslSta>("TslSta"),
+    ColumnOf<&BalanceTableHeader::TslDat>("TslDat"),
+    ColumnOf<&BalanceTableHeader::TslErf>("TslErf", ColumnUse::kReadOnly),
 };
 
 constexpr Column<BalancePosition> kPositionColumns[] = {
-    column<&BalancePosition::TsaSal>("TsaSal"),
-    column<&BalancePosition::TsaLfd>("TsaLfd", ColumnUse::kRowKey),
-    column<&BalancePosition::TsaAnz>("TsaAnz"),
-    column<&BalancePosition::TsaAus>("TsaAus"),
-    column<&BalancePosition::TsaSta>("TsaSta"),
-    column<&BalancePosition::TsaErf>("TsaErf", ColumnUse::kReadOnly),
-    column<&BalancePosition::TsaDat>("TsaDat"),
-    column<&BalancePosition::TsaSpl>("TsaSpl"),
+    ColumnOf<&BalancePosition::TsaSal>("TsaSal"),
+    ColumnOf<&BalancePosition::TsaLfd>("TsaLfd", ColumnUse::kRowKey),
+    ColumnOf<&BalancePosition::TsaAnz>("TsaAnz"),
+    ColumnOf<&BalancePosition::TsaAus>("TsaAus"),
+    ColumnOf<&BalancePosition::TsaSta>("TsaSta"),
+    ColumnOf<&BalancePosition::TsaErf>("TsaErf", ColumnUse::kReadOnly),
+    ColumnOf<&BalancePosition::TsaDat>("TsaDat"),
+    ColumnOf<&BalancePosition::TsaSpl>("TsaSpl"),
 };
 
 }  // namespace
@@ -57,26 +57,26 @@ void PrepareHeader(BalanceTableHeader& header, const ModelString& model) {
 }
 
 constexpr LineField kHeaderFields[] = {
-    field<&BalanceTableHeader::TslNam>("TslNam", FieldRole::kKey),
-    field<&BalanceTableHeader::model>("model", FieldRole::kModel),
-    field<&BalanceTableHeader::TslDau>("TslDau"),
-    field<&BalanceTableHeader::text>("TslTxt"),
-    field<&BalanceTableHeader::TslSta>("TslSta"),
-    field<&BalanceTableHeader::TslDat>("TslDat"),
-    field<&BalanceTableHeader::TslErf>("TslErf", FieldRole::kCreator),
+    Field<&BalanceTableHeader::TslNam>("TslNam", FieldRole::kKey),
+    Field<&BalanceTableHeader::model>("model", FieldRole::kModel),
+    Field<&BalanceTableHeader::TslDau>("TslDau"),
+    Field<&BalanceTableHeader::text>("TslTxt"),
+    Field<&BalanceTableHeader::TslSta>("TslSta"),
+    Field<&BalanceTableHeader::TslDat>("TslDat"),
+    Field<&BalanceTableHeader::TslErf>("TslErf", FieldRole::kCreator),
 };
 
 constexpr LineField kPositionFields[] = {
-    field<&BalancePosition::TsaSal>("TsaSal", FieldRole::kKey),
-    field<&BalancePosition::TsaLfd>("TsaLfd", FieldRole::kKey),
-    field<&BalancePosition::TsaAnz>("TsaAnz"),
-    field<&BalancePosition::TsaAus>("TsaAus"),
-    field<&BalancePosition::TsaSta>("TsaSta"),
-    field<&BalancePosition::TsaDat>("TsaDat"),
-    field<&BalancePosition::TsaErf>("TsaErf", FieldRole::kCreator),
-    field<&BalancePosition::TsaSpl>("TsaSpl"),
-    field<&BalancePosition::reserve1>("reserve"),
-    field<&BalancePosition::reserve2>("reserve"),
+    Field<&BalancePosition::TsaSal>("TsaSal", FieldRole::kKey),
+    Field<&BalancePosition::TsaLfd>("TsaLfd", FieldRole::kKey),
+    Field<&BalancePosition::TsaAnz>("TsaAnz"),
+    Field<&BalancePosition::TsaAus>("TsaAus"),
+    Field<&BalancePosition::TsaSta>("TsaSta"),
+    Field<&BalancePosition::TsaDat>("TsaDat"),
+    Field<&BalancePosition::TsaErf>("TsaErf", FieldRole::kCreator),
+    Field<&BalancePosition::TsaSpl>("TsaSpl"),
+    Field<&BalancePosition::reserve1>("reserve"),
+    Field<&BalancePosition::reserve2>("reserve"),
 };
 
 void WritePositionLine(LineSink& sink, BalancePosition& p, const BalanceTableHeader& /*header*/) {

@@ -6,22 +6,22 @@ namespace skarvik {
 namespace {
 
 constexpr Column<CommunicationParameters> kColumns[] = {
-    column<&CommunicationParameters::ComIpa>("ComIpa"),
-    column<&CommunicationParameters::ComGat>("ComGat"),
-    column<&CommunicationParameters::ComShs>("ComShs"),
-    column<&CommunicationParameters::ComEvp>("ComEvp"),
-    column<&CommunicationParameters::ComTmp>("ComTmp"),
-    column<&CommunicationParameters::ComSub>("ComSub"),
-    column<&CommunicationParameters::ComTwx>("ComTwx"),
-    column<&CommunicationParameters::ComPor>("ComPor"),
-    column<&CommunicationParameters::ComSch>("ComSch"),
-    column<&CommunicationParameters::ComSto>("ComSto"),
-    column<&CommunicationParameters::ComLkn>("ComLkn"),
-    column<&CommunicationParameters::ComVor>("ComVor"),
-    column<&CommunicationParameters::ComTel>("ComTel"),
-    column<&CommunicationParameters::ComDwl>("ComDwl"),
-    column<&CommunicationParameters::ComGid>("ComGid"),
-    column<&CommunicationParameters::ComLer>("ComLer"),
+    ColumnOf<&CommunicationParameters::ComIpa>("ComIpa"),
+    ColumnOf<&CommunicationParameters::ComGat>("ComGat"),
+    ColumnOf<&CommunicationParameters::ComShs>("ComShs"),
+    ColumnOf<&CommunicationParameters::ComEvp>("ComEvp"),
+    ColumnOf<&CommunicationParameters::ComTmp>("ComTmp"),
+    ColumnOf<&CommunicationParameters::ComSub>("ComSub"),
+    ColumnOf<&CommunicationParameters::ComTwx>("ComTwx"),
+    ColumnOf<&CommunicationParameters::ComPor>("ComPor"),
+    ColumnOf<&CommunicationParameters::ComSch>("ComSch"),
+    ColumnOf<&CommunicationParameters::ComSto>("ComSto"),
+    ColumnOf<&CommunicationParameters::ComLkn>("ComLkn"),
+    ColumnOf<&CommunicationParameters::ComVor>("ComVor"),
+    ColumnOf<&CommunicationParameters::ComTel>("ComTel"),
+    ColumnOf<&CommunicationParameters::ComDwl>("ComDwl"),
+    ColumnOf<&CommunicationParameters::ComGid>("ComGid"),
+    ColumnOf<&CommunicationParameters::ComLer>("ComLer"),
 };
 
 // A dial number too long for its field stays empty rather than cut: a cut

@@ -8,31 +8,31 @@ namespace skarvik {
 namespace {
 
 constexpr Column<KeyTableHeader> kColumns[] = {
-    column<&KeyTableHeader::TttNam>("TttNam", ColumnUse::kLookupKey),
-    cutColumn<&KeyTableHeader::TttTxt, &KeyTableHeader::text>("TttTxt"),
-    column<&KeyTableHeader::TttKtx>("TttKtx"),
-    column<&KeyTableHeader::TttSta>("TttSta"),
-    column<&KeyTableHeader::TttErf>("TttErf", ColumnUse::kReadOnly),
-    column<&KeyTableHeader::TttDat>("TttDat"),
-    column<&KeyTableHeader::TttArt>("TttArt"),
+    ColumnOf<&KeyTableHeader::TttNam>("TttNam", ColumnUse::kLookupKey),
+    CutColumn<&KeyTableHeader::TttTxt, &KeyTableHeader::text>("TttTxt"),
+    ColumnOf<&KeyTableHeader::TttKtx>("TttKtx"),
+    ColumnOf<&KeyTableHeader::TttSta>("TttSta"),
+    ColumnOf<&KeyTableHeader::TttErf>("TttErf", ColumnUse::kReadOnly),
+    ColumnOf<&KeyTableHeader::TttDat>("TttDat"),
+    ColumnOf<&KeyTableHeader::TttArt>("TttArt"),
     // Always decided by the key-model table.
-    column<&KeyTableHeader::TttTas>("TttTas", ColumnUse::kReadOnly),
-    column<&KeyTableHeader::TttTtp>("TttTtp", ColumnUse::kModel),
+    ColumnOf<&KeyTableHeader::TttTas>("TttTas", ColumnUse::kReadOnly),
+    ColumnOf<&KeyTableHeader::TttTtp>("TttTtp", ColumnUse::kModel),
 };
 
 constexpr LineField kHeaderFields[] = {
-    field<&KeyTableHeader::TttNam>("TttNam", FieldRole::kKey),
-    field<&KeyTableHeader::text>("TttTxt"),
-    field<&KeyTableHeader::TttKtx>("TttKtx"),
-    field<&KeyTableHeader::TttSta>("TttSta"),
-    field<&KeyTableHeader::TttErf>("TttErf", FieldRole::kCreator),
-    field<&KeyTableHeader::TttArt>("TttArt"),
-    field<&KeyTableHeader::TttTas>("TttTas"),
-    field<&KeyTableHeader::TttTtp>("TttTtp", FieldRole::kModel),
-    field<&KeyTableHeader::unused>("empty"),
-    field<&KeyTableHeader::nameCopy>("TttNam"),
-    field<&KeyTableHeader::modelValue>("model value"),
-    field<&KeyTableHeader::TttDat>("TttDat"),
+    Field<&KeyTableHeader::TttNam>("TttNam", FieldRole::kKey),
+    Field<&KeyTableHeader::text>("TttTxt"),
+    Field<&KeyTableHeader::TttKtx>("TttKtx"),
+    Field<&KeyTableHeader::TttSta>("TttSta"),
+    Field<&KeyTableHeader::TttErf>("TttErf", FieldRole::kCreator),
+    Field<&KeyTableHeader::TttArt>("TttArt"),
+    Field<&KeyTableHeader::TttTas>("TttTas"),
+    Field<&KeyTableHeader::TttTtp>("TttTtp", FieldRole::kModel),
+    Field<&KeyTableHeader::unused>("empty"),
+    Field<&KeyTableHeader::nameCopy>("TttNam"),
+    Field<&KeyTableHeader::modelValue>("model value"),
+    Field<&KeyTableHeader::TttDat>("TttDat"),
 };
 
 // The key table's own model decides, not the model of the terminal type

@@ -13,7 +13,8 @@ void AppendFields(std::string& line, std::span<const std::string_view> fields) {
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
   std::vector<std::string_view> fields;
-  for (std::size_t comma; (comma = line.find(',')) != std::string_view::npos;) {
+  for (std::size_t comma = line.find(','); comma != std::string_view::npos;
+       comma = line.find(',')) {
     fields.push_back(line.substr(0, comma));
     line.remove_prefix(comma + 1);
   }

@@ -72,7 +72,7 @@ bool Upgrades8374(int code, const char* appText) {
 }  // namespace
 
 void MapTerminalType(ModelString& typeText, const char* appText) {
-  const int code = std::atoi(typeText.c_str());
+  const int code = std::atoi(typeText.cStr());
   typeText.assign(kUnknownModel);
   for (const TypeCode& entry : kTypeCodes) {
     if (entry.code == code) typeText.assign(entry.model);

@@ -10,18 +10,18 @@ namespace skarvik {
 namespace {
 
 constexpr Column<ReaderRecord> kColumns[] = {
-    column<&ReaderRecord::ZlsTrm>("ZlsTrm"),
-    column<&ReaderRecord::ZlsLes>("ZlsLes", ColumnUse::kRowKey),
-    column<&ReaderRecord::ZlsZko>("ZlsZko"),
-    column<&ReaderRecord::ZlsAus>("ZlsAus"),
-    column<&ReaderRecord::ZlsTfr>("ZlsTfr"),
-    column<&ReaderRecord::ZlsTvr>("ZlsTvr"),
-    column<&ReaderRecord::ZlsEin>("ZlsEin"),
-    column<&ReaderRecord::ZlsAdr>("ZlsAdr"),
-    column<&ReaderRecord::ZlsTxt>("ZlsTxt"),
-    column<&ReaderRecord::ZlsKtx>("ZlsKtx"),
-    column<&ReaderRecord::ZlsSta>("ZlsSta"),
-    column<&ReaderRecord::ZlsErf>("ZlsErf", ColumnUse::kReadOnly),
+    ColumnOf<&ReaderRecord::ZlsTrm>("ZlsTrm"),
+    ColumnOf<&ReaderRecord::ZlsLes>("ZlsLes", ColumnUse::kRowKey),
+    ColumnOf<&ReaderRecord::ZlsZko>("ZlsZko"),
+    ColumnOf<&ReaderRecord::ZlsAus>("ZlsAus"),
+    ColumnOf<&ReaderRecord::ZlsTfr>("ZlsTfr"),
+    ColumnOf<&ReaderRecord::ZlsTvr>("ZlsTvr"),
+    ColumnOf<&ReaderRecord::ZlsEin>("ZlsEin"),
+    ColumnOf<&ReaderRecord::ZlsAdr>("ZlsAdr"),
+    ColumnOf<&ReaderRecord::ZlsTxt>("ZlsTxt"),
+    ColumnOf<&ReaderRecord::ZlsKtx>("ZlsKtx"),
+    ColumnOf<&ReaderRecord::ZlsSta>("ZlsSta"),
+    ColumnOf<&ReaderRecord::ZlsErf>("ZlsErf", ColumnUse::kReadOnly),
 };
 
 constexpr int kReadersPerGroup = 8;
@@ -29,7 +29,7 @@ constexpr int kReadersPerGroup = 8;
 // C semantics on purpose: truncating division and a remainder with the sign
 // of the running number, as the old system numbered its readers.
 void DeriveAddress(ReaderRecord& reader) {
-  const int n = std::atoi(reader.ZlsLes.c_str());
+  const int n = std::atoi(reader.ZlsLes.cStr());
   if (reader.ZlsAdr.empty()) {
     reader.ZlsAdr.assign(std::to_string((n - 1) % kReadersPerGroup + 1));
   }
@@ -47,19 +47,19 @@ void FillEmptyFields(ReaderRecord& reader, ReaderPass pass) {
 }
 
 constexpr LineField kReaderFields[] = {
-    field<&ReaderRecord::kind>("reader kind"),
-    field<&ReaderRecord::ZlsTrm>("ZlsTrm", FieldRole::kKey),
-    field<&ReaderRecord::ZlsLes>("ZlsLes", FieldRole::kKey),
-    field<&ReaderRecord::ZlsZko>("ZlsZko"),
-    field<&ReaderRecord::ZlsAus>("ZlsAus"),
-    field<&ReaderRecord::ZlsTfr>("ZlsTfr"),
-    field<&ReaderRecord::ZlsTvr>("ZlsTvr"),
-    field<&ReaderRecord::ZlsEin>("ZlsEin"),
-    field<&ReaderRecord::ZlsAdr>("ZlsAdr"),
-    field<&ReaderRecord::ZlsTxt>("ZlsTxt"),
-    field<&ReaderRecord::ZlsKtx>("ZlsKtx"),
-    field<&ReaderRecord::ZlsSta>("ZlsSta"),
-    field<&ReaderRecord::ZlsErf>("ZlsErf", FieldRole::kCreator),
+    Field<&ReaderRecord::kind>("reader kind"),
+    Field<&ReaderRecord::ZlsTrm>("ZlsTrm", FieldRole::kKey),
+    Field<&ReaderRecord::ZlsLes>("ZlsLes", FieldRole::kKey),
+    Field<&ReaderRecord::ZlsZko>("ZlsZko"),
+    Field<&ReaderRecord::ZlsAus>("ZlsAus"),
+    Field<&ReaderRecord::ZlsTfr>("ZlsTfr"),
+    Field<&ReaderRecord::ZlsTvr>("ZlsTvr"),
+    Field<&ReaderRecord::ZlsEin>("ZlsEin"),
+    Field<&ReaderRecord::ZlsAdr>("ZlsAdr"),
+    Field<&ReaderRecord::ZlsTxt>("ZlsTxt"),
+    Field<&ReaderRecord::ZlsKtx>("ZlsKtx"),
+    Field<&ReaderRecord::ZlsSta>("ZlsSta"),
+    Field<&ReaderRecord::ZlsErf>("ZlsErf", FieldRole::kCreator),
 };
 
 }  // namespace

@@ -8,9 +8,9 @@ namespace {
 // The balance export writes the type's model; the key export only asks
 // whether a type names the table.
 constexpr Column<AssignedType> kModelColumns[] = {
-    column<&AssignedType::TsmTyp>("TsmTyp", ColumnUse::kModel)};
+    ColumnOf<&AssignedType::TsmTyp>("TsmTyp", ColumnUse::kModel)};
 constexpr Column<AssignedType> kUnwrittenColumns[] = {
-    column<&AssignedType::TsmTyp>("TsmTyp", ColumnUse::kReadOnly)};
+    ColumnOf<&AssignedType::TsmTyp>("TsmTyp", ColumnUse::kReadOnly)};
 
 void Normalize(AssignedType& row) { NormalizeAssignedModel(row.TsmTyp); }
 

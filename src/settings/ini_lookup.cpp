@@ -79,7 +79,7 @@ void DecipherValue(IniEntry& entry) {
   // At most 200 digits: 13 blocks of 8 bytes and the NUL.
   Text<2 * sizeof(entry.iniValue.bytes)> plain;
   DecryptValue(entry.iniValue.view(), plain.bytes, kSettingsKey);
-  entry.iniValue.assign(plain.c_str());
+  entry.iniValue.assign(plain.cStr());
   // The plain value is a password; no copy of it stays behind here.
   plain.wipe();
 }

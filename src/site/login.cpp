@@ -11,8 +11,8 @@ constexpr std::int32_t kNoNumber = 0;
 
 constexpr LoginSetting kLoginSettings[] = {kUserNameSetting, kPasswordSetting, kDbSystemSetting};
 
-template <std::size_t N>
-void TakeSetting(const LoginSetting& setting, Text<N>& target) {
+template <std::size_t kSize>
+void TakeSetting(const LoginSetting& setting, Text<kSize>& target) {
   IniEntry entry = GetIniValue(kNoSection, setting.key, kNoNumber, kSettingsFile);
   target.assign(entry.iniValue.view());
   entry.iniValue.wipe();

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
 #include <sstream>
 
 namespace skarvik::check {
@@ -39,18 +38,6 @@ TEST(ShowFindings, ListsAllOrTheOneOfTheIdAndRefusesAnUnknownId) {
       EXPECT_NE(err.str().find(c.shows), std::string::npos) << id << ": " << err.str();
     }
   }
-}
-
-TEST(ShowFindings, JsonOfOneIdHoldsThatOneOnly) {
-  std::ostringstream out;
-  std::ostringstream err;
-  ShowFindings({.command = CheckOptions::Command::kFindings,
-                .findingId = "environment.malformed-PASS",
-                .format = CheckOptions::Format::kJson},
-               out, err);
-  const nlohmann::json json = nlohmann::json::parse(out.str());
-  ASSERT_EQ(json["findings"].size(), 1u);
-  EXPECT_EQ(json["findings"][0]["id"], "environment.malformed-{key}");
 }
 
 }  // namespace

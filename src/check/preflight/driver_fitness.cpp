@@ -34,12 +34,12 @@ std::string NameOf(const Session& session, const QueryFacts& query) {
 }
 
 std::string StatementState(SQLHSTMT stmt) {
-  return SQL_GetDiag(SQL_HANDLE_STMT, stmt).sqlState.c_str();
+  return SQL_GetDiag(SQL_HANDLE_STMT, stmt).sqlState.cStr();
 }
 
 std::string StatementError(SQLHSTMT stmt) {
   const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_STMT, stmt);
-  return std::string(diag.sqlState.c_str()) + " " + diag.message.c_str();
+  return std::string(diag.sqlState.cStr()) + " " + diag.message.cStr();
 }
 
 bool Execute(StmtHandle& stmt, Session& session, std::string sql) {

@@ -54,7 +54,7 @@ void CheckSetting(Section& section, const LoginSetting& setting) {
   const bool wellFormed = IsUpperHex(value) && value.size() % kBlockDigits == 0;
   std::string fact = wellFormed ? "found, enciphered" : "found, NOT a well-formed enciphered value";
   if (entry.iniKey.view() != key) {
-    fact += std::string(", answered by the entry for key \"") + entry.iniKey.c_str() + "\"";
+    fact += std::string(", answered by the entry for key \"") + entry.iniKey.cStr() + "\"";
     section.findings.push_back(Once(kSettingAnsweredByOther, key));
   }
   if (!wellFormed) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "base/text_stream.h"
 #include "check/preflight/misread_bytes.h"
 #include "check/report/finding_kinds.h"
 

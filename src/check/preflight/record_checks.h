@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "check/report/finding_list.h"
-#include "db/cursor_observer.h"
 #include "export/export_plan.h"
 
 namespace skarvik::check {

@@ -61,8 +61,8 @@ Section ConnectionFailedSection(const Session& session, Session::Connect outcome
   std::string detail =
       "the data source name is longer than " + std::to_string(kMaxDataSourceName) + " characters";
   if (outcome == Session::Connect::kRefused) {
-    detail = std::string(session.connectDiag().sqlState.c_str()) + " " +
-             session.connectDiag().message.c_str();
+    detail = std::string(session.connectDiag().sqlState.cStr()) + " " +
+             session.connectDiag().message.cStr();
   }
   Finding failed = MakeFinding(FindingId::kConnection);
   failed.count = 1;

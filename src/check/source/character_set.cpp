@@ -21,7 +21,7 @@ Finding Checked(bool passed, std::string detail) {
 
 std::string StatementError(SQLHSTMT stmt) {
   const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_STMT, stmt);
-  return std::string(diag.sqlState.c_str()) + " " + diag.message.c_str();
+  return std::string(diag.sqlState.cStr()) + " " + diag.message.cStr();
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "check/report/report.h"
-#include "db/cursor_policy.h"
 #include "db/session.h"
 
 namespace skarvik::check {

@@ -54,13 +54,5 @@ TEST(FindingKindOf, EveryIdFilledInFindsItsOwnKind) {
   }
 }
 
-TEST(IdMatches, EachPartTakesOneOrMoreCharactersButNoDot) {
-  EXPECT_TRUE(IdMatches("a.{x}-{y}.b", "a.p-q-r.b"));
-  EXPECT_TRUE(IdMatches("{x}", "p-q"));
-  EXPECT_FALSE(IdMatches("{x}", ""));
-  EXPECT_FALSE(IdMatches("{x}", "p.q"));
-  EXPECT_FALSE(IdMatches("a.{x}-{y}.b", "a.p-.b"));
-}
-
 }  // namespace
 }  // namespace skarvik::check
