@@ -4,8 +4,8 @@
 #include "check/preflight/environment.h"
 #include "check/preflight/preflight.h"
 #include "check/preflight/source_section.h"
-#include "check/report/json_report.h"
 #include "check/repair/repair.h"
+#include "check/report/json_report.h"
 #include "check/report/text_report.h"
 #include "check/source/query_failures.h"
 #include "check/verify/verify.h"
@@ -50,9 +50,8 @@ int RunRepairCheck(const CheckOptions& options, std::ostream& out, std::ostream&
   Session session(failures);
   if (options.applyFile.empty()) session.requestReadOnly();
   if (session.connect(name.data(), &LookUpLogin) != Session::Connect::kConnected) {
-    err << "skarvik-check repair: the connection to " << options.dataSource << " failed: "
-        << session.connectDiag().sqlState.c_str() << " " << session.connectDiag().message.c_str()
-        << "\n";
+    err << "skarvik-check repair: the connection to " << options.dataSource
+        << " failed: " << Described(session.connectDiag()) << "\n";
     return kCheckCannotRun;
   }
   const RepairResult result = RunRepair(session,

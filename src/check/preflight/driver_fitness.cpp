@@ -37,10 +37,6 @@ std::string StatementState(SQLHSTMT stmt) {
   return SQL_GetDiag(SQL_HANDLE_STMT, stmt).sqlState.cStr();
 }
 
-std::string StatementError(SQLHSTMT stmt) {
-  const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_STMT, stmt);
-  return std::string(diag.sqlState.cStr()) + " " + diag.message.cStr();
-}
 
 bool Execute(StmtHandle& stmt, Session& session, std::string sql) {
   return SQL_SUCCEEDED(stmt.allocate(session.hDbc())) &&

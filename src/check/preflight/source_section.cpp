@@ -61,8 +61,7 @@ Section ConnectionFailedSection(const Session& session, Session::Connect outcome
   std::string detail =
       "the data source name is longer than " + std::to_string(kMaxDataSourceName) + " characters";
   if (outcome == Session::Connect::kRefused) {
-    detail = std::string(session.connectDiag().sqlState.cStr()) + " " +
-             session.connectDiag().message.cStr();
+    detail = Described(session.connectDiag());
   }
   Finding failed = MakeFinding(FindingId::kConnection);
   failed.count = 1;

@@ -34,10 +34,6 @@ bool Bind(SQLHSTMT stmt, const std::vector<const std::string*>& values,
   return true;
 }
 
-std::string StatementError(SQLHSTMT stmt) {
-  const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_STMT, stmt);
-  return std::string(diag.sqlState.c_str()) + " " + diag.message.c_str();
-}
 
 // An UPDATE that finds no row answers SQL_NO_DATA: it ran, and changed none.
 bool Execute(Session& session, StmtHandle& stmt, std::string sql,

@@ -17,10 +17,6 @@ std::string SelectAll(const Session& session, const PlannedTable& table) {
   return sql + " FROM " + TableName(table.name, session.unqualifiedNames());
 }
 
-std::string StatementError(SQLHSTMT stmt) {
-  const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_STMT, stmt);
-  return std::string(diag.sqlState.c_str()) + " " + diag.message.c_str();
-}
 
 ColumnShape ShapeOf(SQLHSTMT stmt, std::size_t column) {
   SQLSMALLINT type = 0;

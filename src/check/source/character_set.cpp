@@ -19,10 +19,6 @@ Finding Checked(bool passed, std::string detail) {
   return finding;
 }
 
-std::string StatementError(SQLHSTMT stmt) {
-  const DiagRecord diag = SQL_GetDiag(SQL_HANDLE_STMT, stmt);
-  return std::string(diag.sqlState.cStr()) + " " + diag.message.cStr();
-}
 
 }  // namespace
 
