@@ -127,7 +127,7 @@ std::optional<std::string> ControlByte(std::string_view value) {
     char hex[8];
     std::snprintf(hex, sizeof hex, "0x%02X: ", byte);
     const Windows1252Character* meant = Windows1252AtByte(byte);
-    if (!meant) return std::string(hex) + "a control character in ISO-8859-1";
+    if (meant == nullptr) return std::string(hex) + "a control character in ISO-8859-1";
     return std::string(hex) + std::string(meant->name) +
            " in Windows-1252, a control character in ISO-8859-1";
   }

@@ -84,7 +84,7 @@ std::string CannotRollBack(Session& session, DatabaseSystem system,
             return std::toupper(static_cast<unsigned char>(a)) ==
                    std::toupper(static_cast<unsigned char>(b));
           })) {
-        return table + " lies in the engine " + engine + ", which keeps no transaction";
+        return table + " lies in the engine " + engine.append(", which keeps no transaction");
       }
     }
   }

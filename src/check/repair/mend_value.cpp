@@ -23,7 +23,7 @@ using Applied = std::array<bool, static_cast<std::size_t>(Mend::kTrim) + 1>;
 bool AppendIso8859(std::uint32_t point, std::string& out) {
   if (point >= 0x80 && point <= 0x9F) {
     const Windows1252Character* meant = Windows1252AtByte(static_cast<std::uint8_t>(point));
-    if (meant) out += meant->mended;
+    if (meant != nullptr) out += meant->mended;
     return true;
   }
   if (point <= 0xFF) {
@@ -31,7 +31,7 @@ bool AppendIso8859(std::uint32_t point, std::string& out) {
     return true;
   }
   const Windows1252Character* meant = Windows1252OfCodePoint(point);
-  if (!meant) return false;
+  if (meant == nullptr) return false;
   out += meant->mended;
   return true;
 }

@@ -81,7 +81,7 @@ const std::string& NameOfColumn(const KeyColumn& k) { return k.table->planned->c
 std::optional<std::string> NearMiss(Session& session, const KeyColumn& key, const Holder& holder,
                                     const std::string& value) {
   const std::string looked(RTrimmed(value));
-  if (!holder.lookup || looked.empty() || holder.rows.count(looked) > 0) return std::nullopt;
+  if (!holder.lookup || looked.empty() || holder.rows.contains(looked)) return std::nullopt;
   const std::string folded = FoldedKey(value);
   const auto held = holder.spellings.find(folded);
   const auto keys = key.spellings.find(folded);
@@ -169,14 +169,14 @@ bool DatabaseHolds(Session& session, const std::string& table, const std::string
 std::string Collision(Session& session, const KeyColumn& key, const Rename& r) {
   if (r.renamed == r.old) return "";
   const std::string held = " already holds \"" + r.renamed + "\" in ";
-  if (key.rows.count(r.renamed) > 0 ||
+  if (key.rows.contains(r.renamed) ||
       DatabaseHolds(session, NameOfTable(key), NameOfColumn(key), r.renamed, r.old)) {
     return NameOfTable(key) + held + NameOfColumn(key) + ": two keys would become one";
   }
   const std::string looked(RTrimmed(r.old));
   for (const Holder& h : key.holders) {
     if (r.renamed == looked) break;
-    if (h.rows.count(r.renamed) > 0 ||
+    if (h.rows.contains(r.renamed) ||
         DatabaseHolds(session, NameOfTable(h), NameOfColumn(h), r.renamed, looked)) {
       return NameOfTable(h) + held + NameOfColumn(h) + ": rows of no key would join this one";
     }
@@ -236,10 +236,10 @@ void MarkShared(const KeyColumn& key, const KeyColumn& other, std::vector<Rename
   const std::set<std::string> looked = LookedUp(other);
   for (Rename& r : renames) {
     bool meets =
-        r.renamed != r.old && (other.rows.count(r.old) > 0 || other.rows.count(r.renamed) > 0);
+        r.renamed != r.old && (other.rows.contains(r.old) || other.rows.contains(r.renamed));
     for (const Statement& s : r.fix.statements) {
       const bool onShared = s.table == NameOfTable(*shared) && s.column == NameOfColumn(*shared);
-      meets = meets || (onShared && looked.count(s.where.back().second) > 0);
+      meets = meets || (onShared && looked.contains(s.where.back().second));
     }
     if (meets && r.collision.empty()) {
       r.collision = NameOfTable(other) + " holds the same name in " + NameOfColumn(other) +

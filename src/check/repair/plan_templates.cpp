@@ -24,7 +24,7 @@ std::vector<std::string> KnownCodes() {
     line.append(line.empty() ? "" : ", ").append(entry);
   }
   lines.push_back(line);
-  lines.push_back("or a model string of eight characters, such as 8373-011");
+  lines.emplace_back("or a model string of eight characters, such as 8373-011");
   return lines;
 }
 
@@ -134,7 +134,8 @@ void KeyTemplates(const StoredTable& table, RepairPlan& plan) {
                      : std::to_string(rows.size()) + " rows share the key: tell them apart"};
     const std::vector<std::size_t> shown = empty ? AllColumns(table) : Differing(table, rows);
     if (shown.empty()) {
-      t.lines.push_back("the rows are alike in every column the export reads: all but one can go");
+      t.lines.emplace_back(
+          "the rows are alike in every column the export reads: all but one can go");
     }
     for (std::size_t i = 0; i < rows.size() && !shown.empty(); ++i) {
       t.lines.push_back(Described(table, rows[i], shown));

@@ -32,7 +32,8 @@ std::optional<CutValue> Cut(const StoredTable& table, std::size_t row, std::size
 
 Template Refused(const StoredTable& table, std::size_t row, std::size_t c, std::string value,
                  const Mended& mended) {
-  return {.findingId = RefusalFinding(mended, value),
+  std::string finding = RefusalFinding(mended, value);
+  return {.findingId = std::move(finding),
           .table = table.planned->name,
           .key = RowKey(table, row),
           .column = table.planned->columns[c].name,
@@ -81,7 +82,7 @@ void PlanCell(const PlanInput& input, const StoredTable& table, std::size_t row,
   // A CHAR column's padding is the database's, not the value's: the
   // database pads the mended value again.
   const std::string_view stored =
-      table.shapes[c].padded ? RTrimmed(*value) : std::string_view(*value);
+      table.shapes[c].padded ? RTrimmed(*value) : std::string_view{*value};
   const Mended mended = MendValue(stored, RulesFor(table, c, input.comma));
   if (!mended.refusal.empty()) {
     plan.templates.push_back(Refused(table, row, c, *value, mended));

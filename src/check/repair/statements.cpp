@@ -34,7 +34,6 @@ bool Bind(SQLHSTMT stmt, const std::vector<const std::string*>& values,
   return true;
 }
 
-
 // An UPDATE that finds no row answers SQL_NO_DATA: it ran, and changed none.
 bool Execute(Session& session, StmtHandle& stmt, std::string sql,
              const std::vector<const std::string*>& values, std::vector<SQLLEN>& lengths,
@@ -53,6 +52,7 @@ std::optional<std::int64_t> CountWhere(
     Session& session, std::string_view table,
     const std::vector<std::pair<std::string, std::string>>& where) {
   std::vector<const std::string*> values;
+  values.reserve(where.size());
   for (const auto& condition : where) values.push_back(&condition.second);
   std::vector<SQLLEN> lengths;
   StmtHandle stmt;

@@ -17,7 +17,6 @@ std::string SelectAll(const Session& session, const PlannedTable& table) {
   return sql + " FROM " + TableName(table.name, session.unqualifiedNames());
 }
 
-
 ColumnShape ShapeOf(SQLHSTMT stmt, std::size_t column) {
   SQLSMALLINT type = 0;
   SQLULEN size = 0;
@@ -67,7 +66,7 @@ std::optional<StoredTable> ReadStoredTable(Session& session, const PlannedTable&
   for (std::size_t i = 0; i < table.columns.size(); ++i) {
     stored.shapes.push_back(ShapeOf(stmt.get(), i));
   }
-  for (SQLRETURN rc; SQL_SUCCEEDED(rc = SQLFetch(stmt.get()));) {
+  while (SQL_SUCCEEDED(SQLFetch(stmt.get()))) {
     std::vector<std::optional<std::string>>& row = stored.rows.emplace_back();
     for (std::size_t i = 0; i < table.columns.size(); ++i) row.push_back(ValueOf(stmt.get(), i));
   }
