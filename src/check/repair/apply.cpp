@@ -84,7 +84,10 @@ std::string CannotRollBack(Session& session, DatabaseSystem system,
             return std::toupper(static_cast<unsigned char>(a)) ==
                    std::toupper(static_cast<unsigned char>(b));
           })) {
-        return table + " lies in the engine " + engine.append(", which keeps no transaction");
+        std::string why = table;
+        return why.append(" lies in the engine ")
+            .append(engine)
+            .append(", which keeps no transaction");
       }
     }
   }
