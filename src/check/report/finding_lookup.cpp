@@ -1,22 +1,30 @@
 #include "check/report/finding_lookup.h"
 
 #include <algorithm>
+#include <regex>
+#include <string>
 
 namespace skarvik::check {
 
+// The pattern as a regular expression: its text taken literally, each
+// {part} one or more characters other than a dot. A part may be followed by
+// text that it could also hold ("forecast.unassigned-{kind}-tables" and a
+// kind with a dash), which the expression's backtracking sorts out.
 bool IdMatches(std::string_view pattern, std::string_view id) {
-  const std::size_t open = pattern.find('{');
-  const std::size_t close = pattern.find('}', open);
-  if (open == std::string_view::npos || close == std::string_view::npos) return pattern == id;
-  if (!id.starts_with(pattern.substr(0, open))) return false;
-  const std::string_view rest = pattern.substr(close + 1);
-  id.remove_prefix(open);
-  // The part takes the shortest run that lets the rest match, then longer
-  // ones: "forecast.unassigned-{kind}-tables" holds a dash after its part.
-  for (std::size_t length = 1; length <= id.size() && id[length - 1] != '.'; ++length) {
-    if (IdMatches(rest, id.substr(length))) return true;
+  std::string expression;
+  for (std::size_t at = 0; at < pattern.size();) {
+    const std::size_t open = pattern.find('{', at);
+    const std::size_t close = pattern.find('}', open);
+    const std::size_t literalEnd = close == std::string_view::npos ? pattern.size() : open;
+    for (const char c : pattern.substr(at, literalEnd - at)) {
+      if (std::string_view(".^$|()[]*+?{}\\").find(c) != std::string_view::npos) expression += '\\';
+      expression += c;
+    }
+    if (literalEnd == pattern.size()) break;
+    expression += "[^.]+";
+    at = close + 1;
   }
-  return false;
+  return std::regex_match(id.begin(), id.end(), std::regex(expression));
 }
 
 const FindingKind* FindingKindOf(std::string_view id) {
