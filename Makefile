@@ -6,7 +6,8 @@
 #               the Linux programs and again for skarvik.exe under wine64
 # make check-sanitized   the whole suite again, built with clang under ASan and UBSan
 # make fuzz     runs the libFuzzer targets for a bounded time
-# make demo     runs the export on the sample old database and shows the result
+# make demo     runs the export on the sample old database and shows the result,
+#               then a repair on a copy of it
 # make bench    measures the export against its query floor at scale 1 and 4
 # make install  installs skarvik, skarvik-cipher, skarvik-check, their manual
 #               pages and the SQLite extension of the demo's data source (PREFIX)
