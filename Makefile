@@ -8,7 +8,8 @@
 # make fuzz     runs the libFuzzer targets for a bounded time
 # make demo     runs the export on the sample old database and shows the result,
 #               then a repair on a copy of it
-# make bench    measures the export against its query floor at scale 1 and 4
+# make bench    measures the export against its query floor at scale 1 and 4,
+#               and skarvik-check preflight, verify and repair against the export
 # make install  installs skarvik, skarvik-cipher, skarvik-check, their manual
 #               pages and the SQLite extension of the demo's data source (PREFIX)
 # make windows  cross-builds skarvik.exe, skarvik-cipher.exe and skarvik-check.exe,
