@@ -8,8 +8,10 @@
 # make fuzz     runs the libFuzzer targets for a bounded time
 # make lint     clang-tidy 14 over every .cpp under src/ with the checks and naming
 #               rules of .clang-tidy; any warning fails (scripts/lint.sh)
-# make demo     runs the export on the sample old database and shows the result
-# make bench    measures the export against its query floor at scale 1 and 4
+# make demo     runs the export on the sample old database and shows the result,
+#               then a repair on a copy of it
+# make bench    measures the export against its query floor at scale 1 and 4,
+#               and skarvik-check preflight, verify and repair against the export
 # make install  installs skarvik, skarvik-cipher, skarvik-check, their manual
 #               pages and the SQLite extension of the demo's data source (PREFIX)
 # make windows  cross-builds skarvik.exe, skarvik-cipher.exe and skarvik-check.exe,
