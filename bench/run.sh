@@ -14,6 +14,9 @@ odbc_dir=$(dirname "$(ls /usr/lib/*/odbc/libsqlite3odbc.so | head -n 1)")
 extension="$build/tests/support/vksystem_attach.so"
 
 runs=${BENCH_RUNS:-5}
+# An apply without an index on the terminal names takes minutes at scale 4:
+# the repair turns run once unless asked for more.
+repair_runs=${BENCH_REPAIR_RUNS:-1}
 
 # One timed run: prints "wall-seconds cpu-seconds max-rss-KiB".
 timed() {
@@ -145,7 +148,7 @@ report_repair() {
   local driver=$1 scale=$2 root=$3 copy=$4
   local check="$build/src/check/skarvik-check" script="$root/repair.sql"
   local export_runs=() preflight_runs=() plan_runs=() apply_runs=() indexed_runs=()
-  for _ in $(seq "$runs"); do
+  for _ in $(seq "$repair_runs"); do
     export_runs+=("$(timed "$build/src/skarvik" VKOLD)")
     preflight_runs+=("$(timed "$check" preflight VKOLD)")
     plan_runs+=("$(timed_through "$check" repair VKOLD --output "$script")")

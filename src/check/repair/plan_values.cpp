@@ -23,11 +23,15 @@ std::optional<CutValue> Cut(const StoredTable& table, std::size_t row, std::size
   const RepairColumn& column = table.planned->columns[c];
   const std::string_view trimmed = RTrimmed(value.substr(0, value.find('\0')));
   if (column.kept == 0 || trimmed.size() <= column.kept) return std::nullopt;
-  return CutValue{.table = table.planned->name,
-                  .key = RowKey(table, row),
-                  .column = column.name,
-                  .value = std::string(value),
-                  .written = std::string(RTrimmed(trimmed.substr(0, column.kept)))};
+  CutValue cut{.table = table.planned->name,
+               .key = RowKey(table, row),
+               .column = column.name,
+               .value = std::string(value),
+               .written = std::string(RTrimmed(trimmed.substr(0, column.kept)))};
+  // The cut stays, and with it what the written part holds: the
+  // administrator shortens the value and mends it in one.
+  cut.holds = RulesApplied(MendValue(cut.written, {}));
+  return cut;
 }
 
 Template Refused(const StoredTable& table, std::size_t row, std::size_t c, std::string value,

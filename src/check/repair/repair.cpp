@@ -53,10 +53,15 @@ std::string Unfit(Session& session, Planned& planned) {
   return "";
 }
 
+// "1 statement", "2 statements".
+std::string Counted(std::size_t count, const char* noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 std::string Summary(const RepairPlan& plan) {
-  return std::to_string(plan.statementCount()) + " statements for " +
-         std::to_string(plan.fixes.size()) + " changes, " + std::to_string(plan.templates.size()) +
-         " templates, " + std::to_string(plan.cuts.size()) + " values cut by the export";
+  return Counted(plan.statementCount(), "statement") + " for " +
+         Counted(plan.fixes.size(), "change") + ", " + Counted(plan.templates.size(), "template") +
+         ", " + Counted(plan.cuts.size(), "value") + " cut by the export";
 }
 
 bool WriteFile(const std::string& path, const std::string& bytes) {
@@ -115,7 +120,7 @@ bool Confirmed(const RepairOptions& options, std::size_t count, std::ostream& er
     err << kName << "--apply changes the database: without a terminal to ask on, give --yes\n";
     return false;
   }
-  err << "Apply " << count << " statements to " << options.dataSource
+  err << "Apply " << Counted(count, "statement") << " to " << options.dataSource
       << " in one transaction? [y/N] " << std::flush;
   std::string answer;
   std::getline(std::cin, answer);
@@ -139,7 +144,12 @@ RepairResult Apply(Session& session, const Planned& planned, const RepairOptions
     return {.exit = kCheckCannotRun};
   }
   std::string refusal = Changed(StatementLines(script), PlannedLines(planned));
-  if (!refusal.empty()) refusal = "the database changed since the script was planned: " + refusal;
+  if (!refusal.empty()) {
+    refusal =
+        "the script's statements are not the plan's now (the database or the script "
+        "changed): " +
+        refusal;
+  }
   std::vector<std::string> tables;
   for (const PlannedTable& table : planned.tables) tables.push_back(table.name);
   if (refusal.empty()) refusal = CannotRollBack(session, planned.system, tables);
@@ -148,13 +158,16 @@ RepairResult Apply(Session& session, const Planned& planned, const RepairOptions
     return {.exit = kCheckCannotRun};
   }
   const std::size_t count = planned.plan.statementCount();
-  if (!Confirmed(options, count, err)) return {.exit = kCheckCannotRun};
+  if (!Confirmed(options, count, err)) {
+    err << kName << "nothing was applied\n";
+    return {.exit = kCheckCannotRun};
+  }
   const ApplyOutcome outcome = ApplyRepair(session, planned.system, planned.plan);
   if (!outcome.committed) {
     err << kName << outcome.failure << "\n";
     return {.exit = kCheckCannotRun};
   }
-  err << kName << "applied " << count << " statements in one transaction\n";
+  err << kName << "applied " << Counted(count, "statement") << " in one transaction\n";
   return {.applied = true};
 }
 

@@ -50,7 +50,8 @@ Json CutJson(const CutValue& cut) {
           {"key", Latin1ToUtf8(cut.key)},
           {"column", cut.column},
           {"value", Latin1ToUtf8(cut.value)},
-          {"written", Latin1ToUtf8(cut.written)}};
+          {"written", Latin1ToUtf8(cut.written)},
+          {"holds", cut.holds}};
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 //    "statements": 2,
 //    "fixes": [{"finding": "hazard.comma", "table": "Vks1140Trm", "key": "T1",
 //               "column": "TrmTxt", "old": "Nord,Süd", "new": "Nord;Süd",
-//               "notes": ["comma"],
+//               "rules": "comma", "notes": [],
 //               "statements": [{"sql": "UPDATE VKSYSTEM.Vks1140Trm SET ...", "rows": 1}]}],
 //    "cuts": [], "templates": []}
 #pragma once

@@ -56,6 +56,7 @@ struct CutValue {
   std::string column;
   std::string value;
   std::string written;  // what the export will write
+  std::string holds;    // what the rules would mend in the written text: "comma"
 };
 
 struct RepairPlan {

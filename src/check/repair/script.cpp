@@ -52,7 +52,8 @@ std::string Leftovers(DatabaseSystem system, const RepairPlan& plan) {
   for (const CutValue& cut : plan.cuts) {
     text +=
         CommentLine("hazard.cut: " + cut.table + ", key " + Quoted(cut.key) + ", " + cut.column +
-                    " " + Quoted(cut.value) + " is written as " + Quoted(cut.written));
+                    " " + Quoted(cut.value) + " is written as " + Quoted(cut.written) +
+                    (cut.holds.empty() ? "" : ", which holds what repair mends: " + cut.holds));
   }
   if (!plan.templates.empty()) {
     text +=
