@@ -6,8 +6,12 @@
 #               the Linux programs and again for skarvik.exe under wine64
 # make check-sanitized   the whole suite again, built with clang under ASan and UBSan
 # make fuzz     runs the libFuzzer targets for a bounded time
-# make demo     runs the export on the sample old database and shows the result
-# make bench    measures the export against its query floor at scale 1 and 4
+# make lint     clang-tidy 14 over every .cpp under src/ with the checks and naming
+#               rules of .clang-tidy; any warning fails (scripts/lint.sh)
+# make demo     runs the export on the sample old database and shows the result,
+#               then a repair on a copy of it
+# make bench    measures the export against its query floor at scale 1 and 4,
+#               and skarvik-check preflight, verify and repair against the export
 # make install  installs skarvik, skarvik-cipher, skarvik-check, their manual
 #               pages and the SQLite extension of the demo's data source (PREFIX)
 # make windows  cross-builds skarvik.exe, skarvik-cipher.exe and skarvik-check.exe,
@@ -22,6 +26,7 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+LINT_BUILD ?= build-lint
 WIN64_BUILD ?= $(BUILD)-win64
 WIN32_BUILD ?= $(BUILD)-win32
 PACKAGE_DIR ?= $(BUILD)/packages
@@ -39,6 +44,10 @@ DEMO_PACKAGES := $(BUILD_PACKAGES) $(SQLITE_PACKAGES)
 BENCH_PACKAGES := $(DEMO_PACKAGES) postgresql odbc-postgresql mariadb-server time
 INSTALL_PACKAGES := $(BUILD_PACKAGES) libsqlite3-dev
 CLANG_PACKAGES := clang libclang-rt-14-dev
+# Debian 12's clang-tidy is version 14. The 64-bit mingw-w64 compiler
+# configures the build whose compile database holds platform_win32.cpp and
+# brings the headers that file is checked against.
+LINT_PACKAGES := $(BUILD_PACKAGES) clang-tidy g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
                     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 \
                     nlohmann-json3-dev libcli11-dev
@@ -56,6 +65,9 @@ PACKAGE_PACKAGES := dpkg-dev file
 PACKAGES = $(BUILD_PACKAGES)
 TESTING = OFF
 
+# Where the tests find the Windows programs; only a build with tests reads it.
+WINDOWS_DIRS = -DSKARVIK_WIN64_DIR=$(abspath $(WIN64_BUILD)) -DSKARVIK_WIN32_DIR=$(abspath $(WIN32_BUILD))
+
 # The Windows cases of make check, unless SKARVIK_SKIP_WINDOWS=1.
 CHECK_WINDOWS := $(if $(filter 1,$(SKARVIK_SKIP_WINDOWS)),,windows wine)
 CHECK_WINDOWS_PACKAGES := $(if $(CHECK_WINDOWS),$(WINDOWS_PACKAGES) $(WINE_PACKAGES))
@@ -63,7 +75,7 @@ CHECK_WINDOWS_PACKAGES := $(if $(CHECK_WINDOWS),$(WINDOWS_PACKAGES) $(WINE_PACKA
 # not cross-built.
 WINDOWS_CONFIG := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKARVIK_WERROR=ON -DBUILD_TESTING=OFF
 
-.PHONY: all build windows wine check check-sanitized fuzz demo bench install package check-fresh clean
+.PHONY: all build windows wine check check-sanitized fuzz lint demo bench install package check-fresh clean
 
 # One step at a time, even under make -j: the steps install packages, and
 # only one apt-get can run at once. The builds themselves use JOBS cores.
@@ -74,8 +86,7 @@ all: build
 build:
 	@scripts/install-deps.sh $(PACKAGES)
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKARVIK_WERROR=ON \
-	  -DBUILD_TESTING=$(TESTING) \
-	  -DSKARVIK_WIN64_DIR=$(abspath $(WIN64_BUILD)) -DSKARVIK_WIN32_DIR=$(abspath $(WIN32_BUILD))
+	  -DBUILD_TESTING=$(TESTING) $(if $(filter ON,$(TESTING)),$(WINDOWS_DIRS))
 	cmake --build $(BUILD) -j $(JOBS)
 
 windows:
@@ -103,6 +114,10 @@ check-sanitized:
 fuzz:
 	@scripts/install-deps.sh $(TEST_PACKAGES) $(CLANG_PACKAGES)
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+lint:
+	@scripts/install-deps.sh $(LINT_PACKAGES)
+	scripts/lint.sh $(LINT_BUILD) $(JOBS)
 
 demo: PACKAGES = $(DEMO_PACKAGES)
 demo: build
@@ -134,4 +149,5 @@ check-fresh:
 	scripts/check-fresh.sh demo check
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WIN64_BUILD) $(WIN32_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(LINT_BUILD) $(LINT_BUILD)-win64 \
+	  $(WIN64_BUILD) $(WIN32_BUILD)

@@ -12,6 +12,11 @@
 # of them did. Needs root, debootstrap (installed when missing) and the
 # package mirror.
 #
+# The fresh system uses the mirrors this machine's apt uses (in /etc/apt):
+# the one it takes bookworm (or else bookworm-updates) from and the one of
+# bookworm-security (scripts/apt-mirror.sh). The variables below name
+# others; where apt has none, they must.
+#
 # The base system with those packages is kept as a tarball in the cache
 # directory, so that the next run downloads nothing for it; a tarball older
 # than SKARVIK_FRESH_CACHE_DAYS is made anew, so that the fresh system does
@@ -24,8 +29,9 @@
 #   SKARVIK_FRESH_KEEP=1      keeps that folder (its mounts are removed all
 #                             the same)
 #   SKARVIK_FRESH_LOGS        the log of each step (build/check-fresh)
-#   SKARVIK_FRESH_MIRROR      the Debian mirror (http://deb.debian.org/debian)
-#   SKARVIK_FRESH_SECURITY    its security updates (http://deb.debian.org/debian-security)
+#   SKARVIK_FRESH_MIRROR      the Debian mirror (apt's, for bookworm)
+#   SKARVIK_FRESH_SECURITY    its security updates (apt's, for
+#                             bookworm-security)
 #   SKARVIK_FRESH_IMAGE       what the new machine brings, instead of the
 #                             packages above (say "make git", the least)
 #   SKARVIK_FRESH_LANG        the login's locale (C.UTF-8, as Debian's cloud
@@ -42,8 +48,6 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 suite=bookworm
 arch=amd64
-mirror=${SKARVIK_FRESH_MIRROR:-http://deb.debian.org/debian}
-security=${SKARVIK_FRESH_SECURITY:-http://deb.debian.org/debian-security}
 cache=${SKARVIK_FRESH_CACHE:-/var/cache/skarvik-fresh}
 cache_days=${SKARVIK_FRESH_CACHE_DAYS:-7}
 base_dir=${SKARVIK_FRESH_DIR:-/var/tmp}
@@ -59,6 +63,20 @@ die() {
   echo "check-fresh: $*" >&2
   exit 1
 }
+
+# The value of VARIABLE, or else the mirror this machine's apt takes the
+# first SUITE from that it has.
+apt_mirror() {
+  local variable=$1
+  shift
+  if [ -n "${!variable:-}" ]; then
+    echo "${!variable}"
+  elif ! "$top/scripts/apt-mirror.sh" /etc/apt "$@"; then
+    die "no http(s) mirror for $* in the apt sources of this machine (/etc/apt); name one in $variable"
+  fi
+}
+mirror=$(apt_mirror SKARVIK_FRESH_MIRROR "$suite" "$suite-updates")
+security=$(apt_mirror SKARVIK_FRESH_SECURITY "$suite-security")
 
 [ "$(id -u)" -eq 0 ] || die "needs root (debootstrap, chroot and mount)"
 head=$(git -C "$top" rev-parse HEAD) || die "$top is no git clone"

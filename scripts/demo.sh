@@ -3,7 +3,9 @@
 # tree under BUILD/demo, an ordinary data source through the SQLite ODBC
 # driver, one run of skarvik on it in a/b and one on the special data source
 # in a/special. Each run writes into its own working directory, so both
-# runs' files stay; the two share the settings file and the run log.
+# runs' files stay; the two share the settings file and the run log. Last,
+# skarvik-check repair mends a copy of the database (repair/old.db, data
+# source VKREPAIR), so that old.db stays as the other examples show it.
 set -euo pipefail
 
 start=$PWD
@@ -20,14 +22,17 @@ driver=${drivers[0]}
 [ -e "$extension" ] || { echo "demo: $extension was not built (libsqlite3-dev)" >&2; exit 1; }
 
 rm -rf "$root"
-mkdir -p "$root/Files" "$root/Kelvarion_php/log" "$root/a/b" "$root/a/special" "$root/odbc"
+mkdir -p "$root/Files" "$root/Kelvarion_php/log" "$root/a/b" "$root/a/special" "$root/odbc" \
+  "$root/repair"
 sqlite3 "$root/old.db" < "$top/demo/sample_database.sql"
 
-for source in VKOLD KELVARION_VK; do
+for source in VKOLD KELVARION_VK VKREPAIR; do
+  database=$root/old.db
+  [ "$source" != VKREPAIR ] || database=$root/repair/old.db
   cat <<INI
 [$source]
 Driver=$driver
-Database=$root/old.db
+Database=$database
 LoadExt=$extension
 
 INI
@@ -89,3 +94,31 @@ check verify "$root/a/b"
 run KELVARION_VK "$root/a/special"
 echo "== run log $(shown "$root/Kelvarion_php/log/Brolandix#Log.txt"), both runs"
 iconv -f ISO-8859-1 -t UTF-8 "$root/Kelvarion_php/log/Brolandix#Log.txt" | tr -d '\r' | sed 's/^/  /'
+echo
+
+# repair on the copy: the script it plans (its statements whole, of the
+# comments after them only the first line of each), the apply with the
+# quiet report on the database afterwards, and a second plan that finds
+# nothing left to change.
+repair() {
+  local title=$1
+  shift
+  echo "== skarvik-check repair VKREPAIR $title   (in $(shown "$root/a/b"))"
+  cd "$root/a/b"
+  set +e
+  "$checker" repair VKREPAIR "$@" 2>&1 | sed 's/^/  /'
+  local code=${PIPESTATUS[0]}
+  set -e
+  echo "  exit code: $code"
+}
+
+# Paths as the administrator gives them in a/b.
+cp "$root/old.db" "$root/repair/old.db"
+repair "--output ../../repair/repair.sql" --output ../../repair/repair.sql
+echo "  $(shown "$root/repair/repair.sql"), its statements and the first line of each comment after them:"
+iconv -f ISO-8859-1 -t UTF-8 "$root/repair/repair.sql" | grep -v '^--   ' | sed 's/^/      /'
+echo
+repair "--apply ../../repair/repair.sql --yes --quiet --examples 1" \
+  --apply ../../repair/repair.sql --yes --quiet --examples 1
+echo
+repair "--output ../../repair/second.sql, after the apply" --output ../../repair/second.sql

@@ -14,7 +14,7 @@ namespace skarvik {
 class LogSink {
  public:
   virtual ~LogSink() = default;
-  virtual void writeLine(std::string_view text) = 0;
+  virtual void append(std::string_view line) = 0;
 };
 
 }  // namespace skarvik

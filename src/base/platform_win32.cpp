@@ -18,7 +18,7 @@
 
 namespace skarvik {
 
-const char kSettingsFile[] = "..\\..\\Files\\Kelvarion.Ini";
+const char kSettingsFile[] = R"(..\..\Files\Kelvarion.Ini)";
 
 // The program ends its lines with CR LF itself; in text mode the runtime
 // would turn that into CR CR LF, and would drop the CR of a piped line.
@@ -32,12 +32,12 @@ bool IsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
 
 bool ReadLineWithoutEcho(std::string& line) {
   line.clear();
-  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
   DWORD saved = 0;
   const bool console = GetConsoleMode(input, &saved) != 0;
   if (console) SetConsoleMode(input, saved & ~static_cast<DWORD>(ENABLE_ECHO_INPUT));
   bool gotLine = false;
-  for (int c; (c = std::getchar()) != EOF;) {
+  for (int c = std::getchar(); c != EOF; c = std::getchar()) {
     gotLine = true;
     if (c == '\n') break;
     line.push_back(static_cast<char>(c));

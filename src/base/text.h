@@ -29,44 +29,42 @@ inline std::string_view RTrimmed(std::string_view value) {
   return end == std::string_view::npos ? std::string_view() : value.substr(0, end + 1);
 }
 
-template <std::size_t N>
+template <std::size_t kSize>
 struct Text {
-  static_assert(N >= 1, "a text field needs room for its NUL");
-  static constexpr std::size_t kCapacity = N - 1;
+  static_assert(kSize >= 1, "a text field needs room for its NUL");
+  static constexpr std::size_t kCapacity = kSize - 1;
 
-  std::array<char, N> bytes{};
+  std::array<char, kSize> bytes{};
 
-  const char* c_str() const { return bytes.data(); }
+  const char* cStr() const { return bytes.data(); }
   char* data() { return bytes.data(); }
   std::string_view view() const { return {bytes.data(), size()}; }
-  std::size_t size() const { return ::strnlen(bytes.data(), N); }
+  std::size_t size() const { return ::strnlen(bytes.data(), kSize); }
   bool empty() const { return bytes[0] == '\0'; }
   bool operator==(std::string_view other) const { return view() == other; }
 
-  // Cuts the value at N-1 characters and clears the rest of the field, so
+  // Cuts the value at kCapacity characters and clears the rest of the field, so
   // the field holds exactly what it shows.
   void assign(std::string_view value) {
     const std::size_t n = value.size() < kCapacity ? value.size() : kCapacity;
     std::memcpy(bytes.data(), value.data(), n);
-    std::memset(bytes.data() + n, 0, N - n);
+    std::memset(bytes.data() + n, 0, kSize - n);
   }
-
-  void clear() { bytes.fill('\0'); }
 
   // Clears a field that held a secret in a way the compiler may not drop.
   void wipe() {
     volatile char* p = bytes.data();
-    for (std::size_t i = 0; i < N; ++i) p[i] = '\0';
+    for (std::size_t i = 0; i < kSize; ++i) p[i] = '\0';
   }
 
   // MariaDB Connector/ODBC 3.1.15 fills a character buffer completely,
   // without a NUL, when the value is as long as the buffer or longer; the
   // last byte is ours, whatever the driver wrote.
-  void terminate() { bytes[N - 1] = '\0'; }
+  void terminate() { bytes[kSize - 1] = '\0'; }
 
-  void rtrim() { RTrim(bytes.data(), N); }
+  void rtrim() { RTrim(bytes.data(), kSize); }
 
-  // What the newer system keeps of a longer text: its first N-1
+  // What the newer system keeps of a longer text: its first kCapacity
   // characters, without the blanks the cut may leave at the end.
   void assignCut(std::string_view value) {
     assign(value);

@@ -26,7 +26,7 @@ TextStream::~TextStream() {
   if (owned_ && file_ != nullptr) std::fclose(file_);
 }
 
-TextStream& TextStream::Console() {
+TextStream& TextStream::console() {
   static TextStream console(stdout);
   return console;
 }
@@ -84,6 +84,6 @@ std::string Format(const char* format, ...) {
   return text;
 }
 
-void ConsolePrint(std::string_view text) { TextStream::Console().write(text); }
+void ConsolePrint(std::string_view text) { TextStream::console().write(text); }
 
 }  // namespace skarvik

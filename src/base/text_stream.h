@@ -19,7 +19,7 @@ namespace skarvik {
 
 class TextStream {
  public:
-  // Opens path with mode "w" (emptying it) or "a"; check isOpen().
+  // Opens path in binary mode, "wb" (emptying it) or "ab"; check isOpen().
   enum class Mode { kTruncate, kAppend };
   TextStream(const char* path, Mode mode);
   ~TextStream();
@@ -27,7 +27,7 @@ class TextStream {
   TextStream& operator=(const TextStream&) = delete;
 
   // The process's standard output, which is never closed here.
-  static TextStream& Console();
+  static TextStream& console();
 
   bool isOpen() const { return file_ != nullptr; }
   void write(std::string_view text);

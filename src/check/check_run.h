@@ -10,6 +10,10 @@
 namespace skarvik::check {
 
 // The exit code: a CheckExit.
-int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err);
+int RunCheck(const CheckOptions& options, std::ostream& out);
+
+// skarvik-check repair: the script to out (or its file), the summary and
+// any question to err; after an applied repair, preflight's report to out.
+int RunRepairCheck(const CheckOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace skarvik::check

@@ -1,9 +1,10 @@
 // The command line of skarvik-check: which check, on which data source, and
-// how its report is shown.
+// how its report is shown; or which findings to explain.
 //
 //   skarvik-check preflight <Odbc-Quelle> [--format text|json] [--quiet]
 //                 [--fail-on blocker|error|warning] [--examples N]
 //   skarvik-check verify <Odbc-Quelle> [the same options]
+//   skarvik-check findings [ID] [--format text|json]
 //
 // Parsing never exits the program itself: it hands back either the options
 // or the exit code to end with at once (kCheckPassed after --help or
@@ -15,19 +16,25 @@
 #include <ostream>
 #include <string>
 
-#include "check/report.h"
+#include "check/report/report.h"
 
 namespace skarvik::check {
 
 struct CheckOptions {
-  enum class Command { kPreflight, kVerify };
+  enum class Command { kPreflight, kVerify, kFindings, kRepair };
   enum class Format { kText, kJson };
   Command command = Command::kPreflight;
-  std::string dataSource;
+  std::string dataSource;                // the checks
+  std::optional<std::string> findingId;  // findings: the one asked for, as given
   Format format = Format::kText;
   bool quiet = false;
   Severity failOn = Severity::kError;
   int examples = 5;  // the cap of examples per finding, 0 or more
+  // repair
+  std::string output;     // the script's file; "" for standard output
+  std::string applyFile;  // a reviewed script to apply; "" to plan only
+  bool yes = false;       // apply without asking
+  char comma = ';';       // what a comma in a value becomes
 };
 
 struct ParsedCommandLine {

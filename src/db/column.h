@@ -39,12 +39,12 @@ namespace detail {
 template <auto kMember>
 struct FieldOf;
 
-template <class R, std::size_t N, Text<N> R::*kMember>
+template <class R, std::size_t kSize, Text<kSize> R::*kMember>
 struct FieldOf<kMember> {
   using Record = R;  // the struct that declares the field
-  static constexpr std::size_t kWidth = N;
+  static constexpr std::size_t kWidth = kSize;
   template <class Derived>
-  static char* Get(Derived& record) {
+  static char* get(Derived& record) {
     return (record.*kMember).data();
   }
 };
@@ -56,12 +56,12 @@ void CutInto(Record& row) {
 
 }  // namespace detail
 
-// column<&TerminalRecord::TrmNam>("TrmNam", ColumnUse::kLookupKey).
+// ColumnOf<&TerminalRecord::TrmNam>("TrmNam", ColumnUse::kLookupKey).
 template <auto kMember, class Record = typename detail::FieldOf<kMember>::Record>
-constexpr Column<Record> column(const char* name, ColumnUse use = ColumnUse::kWritten) {
+constexpr Column<Record> ColumnOf(const char* name, ColumnUse use = ColumnUse::kWritten) {
   using Field = detail::FieldOf<kMember>;
   return {.name = name,
-          .field = &Field::template Get<Record>,
+          .field = &Field::template get<Record>,
           .width = Field::kWidth,
           .use = use,
           .kept = Field::kWidth - 1};
@@ -69,10 +69,10 @@ constexpr Column<Record> column(const char* name, ColumnUse use = ColumnUse::kWr
 
 // A long column fetched whole into kWhole, of which the file keeps what fits
 // into kCut, without the blanks the cut leaves at its end:
-// cutColumn<&H::TslTxt, &H::text>("TslTxt").
+// CutColumn<&H::TslTxt, &H::text>("TslTxt").
 template <auto kWhole, auto kCut, class Record = typename detail::FieldOf<kWhole>::Record>
-constexpr Column<Record> cutColumn(const char* name) {
-  Column<Record> result = column<kWhole, Record>(name);
+constexpr Column<Record> CutColumn(const char* name) {
+  Column<Record> result = ColumnOf<kWhole, Record>(name);
   result.kept = detail::FieldOf<kCut>::kWidth - 1;
   result.cut = &detail::CutInto<kWhole, kCut, Record>;
   return result;

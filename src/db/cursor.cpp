@@ -35,7 +35,6 @@ CursorAttributes SetCursorAttributes(SQLHSTMT stmt, CursorKind kind, const Sessi
   // gives, which is all they need.
   const bool readOnly = policy.concurrency == Concurrency::kByNames && session.unqualifiedNames();
   return {
-      .set = true,
       .scrolling = SQLSetStmtAttr(stmt, SQL_ATTR_CURSOR_SCROLLABLE,
                                   reinterpret_cast<SQLPOINTER>(SQL_NONSCROLLABLE), SQL_IS_INTEGER),
       .concurrency = SQLSetStmtAttr(

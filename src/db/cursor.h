@@ -38,7 +38,6 @@ namespace skarvik {
 
 // What a driver answered to the statement attributes a cursor asks for.
 struct CursorAttributes {
-  bool set = false;  // false: the cursor asks for none and takes the driver's default
   SQLRETURN scrolling = SQL_SUCCESS;
   SQLRETURN concurrency = SQL_SUCCESS;
 };
@@ -81,7 +80,7 @@ class StatementCursor {
   // whole. After each fetch takeWide() fills the field with what the
   // driver would have put there and hands over the whole value.
   void bindWide(std::span<const std::size_t> fieldWidths);
-  RawField takeWide(int number, const char* column, char* field, std::size_t width);
+  RawField takeWide(int number, const char* name, char* field, std::size_t width);
 
  private:
   struct WideColumn {
@@ -105,7 +104,7 @@ template <class Record>
 class Cursor {
  public:
   Cursor(Session& session, const Query<Record>& query)
-      : query_(query), core_(session, query.cursor, SelectTextOf(query)) {}
+      : query_(query), core_(session, query.cursor, selectTextOf(query)) {}
 
   class Rows;
   // The rows of the query for key; the cursor is closed when the range
@@ -127,7 +126,7 @@ class Cursor {
   }
 
  private:
-  static std::string SelectTextOf(const Query<Record>& query) {
+  static std::string selectTextOf(const Query<Record>& query) {
     std::vector<const char*> names;
     for (const Column<Record>& column : query.columns) names.push_back(column.name);
     return SelectList(names, query.columnsPerGroup) + query.from;

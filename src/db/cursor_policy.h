@@ -11,16 +11,18 @@
 
 namespace skarvik {
 
+// Each cursor is named after what it reads; its log tags, the old system's
+// names, stand in its row of the cursor table.
 enum class CursorKind {
-  kTermAlt,
-  kComParm,
-  kReader,
-  kSldKopf,
-  kGetTerm,
-  kSldPos,
-  kTstKopf,
-  kTstPos,
-  kVks114Tsm,
+  kTerminals,
+  kCommunication,
+  kReaders,
+  kBalanceHeaders,
+  kAssignment,
+  kBalancePositions,
+  kKeyHeaders,
+  kKeyPositions,
+  kTypeTable,
 };
 
 // Whether the special data source, whose tables carry no schema, has a text

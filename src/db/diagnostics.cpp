@@ -15,4 +15,10 @@ DiagRecord SQL_GetDiag(SQLSMALLINT handleType, SQLHANDLE handle) {
   return diag;
 }
 
+std::string Described(const DiagRecord& diag) {
+  return std::string(diag.sqlState.view()) + " " + std::string(diag.message.view());
+}
+
+std::string StatementError(SQLHSTMT stmt) { return Described(SQL_GetDiag(SQL_HANDLE_STMT, stmt)); }
+
 }  // namespace skarvik

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/text.h"
 #include "db/odbc.h"
@@ -18,5 +19,12 @@ struct DiagRecord {
 // each failure line of the run log has room for one message. Without a
 // record the result is empty, native 0.
 DiagRecord SQL_GetDiag(SQLSMALLINT handleType, SQLHANDLE handle);
+
+// "42S02 no such table: Vks1140Trm": the state and the message, as a report
+// shows a failure.
+std::string Described(const DiagRecord& diag);
+
+// The first diagnostic record of a statement, described.
+std::string StatementError(SQLHSTMT stmt);
 
 }  // namespace skarvik

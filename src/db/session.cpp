@@ -9,7 +9,6 @@
 namespace skarvik {
 namespace {
 
-constexpr char kBuiltInUser[] = "Kelvarion";
 constexpr char kBuiltInPassword[] = "Pelmadora";
 
 }  // namespace
@@ -41,8 +40,8 @@ bool Session::OpenSourceDb(char* dataSourceName, const LoginLookup& lookUpLogin)
 Session::Connect Session::connect(char* dataSourceName, const LoginLookup& lookUpLogin) {
   specialSource_ = IsSpecialDataSource(dataSourceName);
   StrUpper(dataSourceName);
-  if (specialSource_) SetUnqualifiedNames(true);
-  Text<41> source;
+  if (specialSource_) unqualifiedNames_ = true;
+  Text<kMaxDataSourceName + 1> source;
   if (std::strlen(dataSourceName) > source.kCapacity) return Connect::kNameTooLong;
   source.assign(dataSourceName);
 
@@ -55,7 +54,7 @@ Session::Connect Session::connect(char* dataSourceName, const LoginLookup& lookU
   }
   dbSystem_ = login.dbSystem;
   const bool connected =
-      SQL_OpenConnection(login.userName.c_str(), login.password.c_str(), source.c_str());
+      SQL_OpenConnection(login.userName.cStr(), login.password.cStr(), source.cStr());
   login.userName.wipe();
   login.password.wipe();
   return connected ? Connect::kConnected : Connect::kRefused;
@@ -87,8 +86,8 @@ bool Session::SQL_OpenConnection(const char* userName, const char* password,
   connectDiag_ = SQL_GetDiag(SQL_HANDLE_DBC, dbc_.get());
   if (debugFlag_) {
     ConsolePrint(Format("Connect Error: SQLCode: %ld sqlState: %s Msg: %s\n",
-                        static_cast<long>(connectDiag_.nativeError), connectDiag_.sqlState.c_str(),
-                        connectDiag_.message.c_str()));
+                        static_cast<long>(connectDiag_.nativeError), connectDiag_.sqlState.cStr(),
+                        connectDiag_.message.cStr()));
   }
   return false;
 }
@@ -105,9 +104,15 @@ void Session::SQL_CloseConnection() {
 void Session::logQueryFailure(std::string_view tag, long number, std::string_view message,
                               std::string_view stmtText) {
   ++queryFailures_;
-  log_.writeLine(Format("     %.*s, ERROR: %ld, %.*s", static_cast<int>(tag.size()), tag.data(),
-                        number, static_cast<int>(message.size()), message.data()));
-  log_.writeLine(std::string("     sqlStmt : ").append(stmtText));
+  const std::string errorLine =
+      Format("     %.*s, ERROR: %ld, %.*s", static_cast<int>(tag.size()), tag.data(), number,
+             static_cast<int>(message.size()), message.data());
+  const std::string statementLine = std::string("     sqlStmt : ").append(stmtText);
+  log_.append(errorLine);
+  log_.append(statementLine);
+  if (failureListener_ != nullptr) {
+    failureListener_->failed({.tag = tag, .errorLine = errorLine, .statementLine = statementLine});
+  }
 }
 
 }  // namespace skarvik

@@ -13,6 +13,7 @@
 // them, and the log must outlive the session.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string_view>
 
@@ -26,6 +27,11 @@
 namespace skarvik {
 
 inline constexpr char kSpecialDataSource[] = "KELVARION_VK";
+// The user name of the special data source's built-in login.
+inline constexpr char kBuiltInUser[] = "Kelvarion";
+// The longest data source name the old system takes; a longer one is not
+// connected at all.
+inline constexpr std::size_t kMaxDataSourceName = 40;
 
 // Whether a data source name, in any letter case, is the special one.
 bool IsSpecialDataSource(std::string_view dataSourceName);
@@ -43,6 +49,21 @@ struct Login {
 
 // Fills in the login of an ordinary data source.
 using LoginLookup = std::function<void(Login&)>;
+
+// A query failure as the session logged it: the two lines of the run log.
+struct LoggedFailure {
+  std::string_view tag;
+  std::string_view errorLine;      // "     TAG, ERROR: n, message"
+  std::string_view statementLine;  // "     sqlStmt : text"
+};
+
+// Hears of every query failure the session logs. The run needs none: its
+// log has the lines. A companion that must not pass over a failure does.
+class FailureListener {
+ public:
+  virtual ~FailureListener() = default;
+  virtual void failed(const LoggedFailure& failure) = 0;
+};
 
 class Session {
  public:
@@ -67,11 +88,13 @@ class Session {
   // stops it. The observer must outlive the cursors.
   void observeCursors(CursorObserver* observer) { observer_ = observer; }
   CursorObserver* cursorObserver() const { return observer_; }
+  // Every failure logged from now on is also told to listener; nullptr
+  // stops it. The listener must outlive the session.
+  void listenToFailures(FailureListener* listener) { failureListener_ = listener; }
   // True when connected; a refusal leaves the driver's account in
   // connectDiag() and, with the debug flag, on the console.
   bool SQL_OpenConnection(const char* userName, const char* password, const char* dataSourceName);
   void SQL_CloseConnection();
-  void SetUnqualifiedNames(bool unqualified) { unqualifiedNames_ = unqualified; }
 
   SQLHDBC hDbc() const { return dbc_.get(); }
   bool specialSource() const { return specialSource_; }
@@ -97,6 +120,7 @@ class Session {
   bool readOnly_ = false;
   DiagRecord connectDiag_;
   CursorObserver* observer_ = nullptr;
+  FailureListener* failureListener_ = nullptr;
 };
 
 }  // namespace skarvik

@@ -5,72 +5,81 @@
 namespace skarvik {
 namespace {
 
-using H = BalanceTableHeader;
-using P = BalancePosition;
-
-constexpr Column<H> kHeaderColumns[] = {
-    column<&H::TslNam>("TslNam", ColumnUse::kLookupKey),
-    column<&H::TslDau>("TslDau"),
-    cutColumn<&H::TslTxt, &H::text>("TslTxt"),
-    column<&H::TslSta>("TslSta"),
-    column<&H::TslDat>("TslDat"),
-    column<&H::TslErf>("TslErf", ColumnUse::kReadOnly),
+constexpr Column<BalanceTableHeader> kHeaderColumns[] = {
+    ColumnOf<&BalanceTableHeader::TslNam>("TslNam", ColumnUse::kLookupKey),
+    ColumnOf<&BalanceTableHeader::TslDau>("TslDau"),
+    CutColumn<&BalanceTableHeader::TslTxt, &BalanceTableHeader::text>("TslTxt"),
+    ColumnOf<&BalanceTableHeader::TslSta>("TslSta"),
+    ColumnOf<&BalanceTableHeader::TslDat>("TslDat"),
+    ColumnOf<&BalanceTableHeader::TslErf>("TslErf", ColumnUse::kReadOnly),
 };
 
-constexpr Column<P> kPositionColumns[] = {
-    column<&P::TsaSal>("TsaSal"), column<&P::TsaLfd>("TsaLfd", ColumnUse::kRowKey),
-    column<&P::TsaAnz>("TsaAnz"), column<&P::TsaAus>("TsaAus"),
-    column<&P::TsaSta>("TsaSta"), column<&P::TsaErf>("TsaErf", ColumnUse::kReadOnly),
-    column<&P::TsaDat>("TsaDat"), column<&P::TsaSpl>("TsaSpl"),
+constexpr Column<BalancePosition> kPositionColumns[] = {
+    ColumnOf<&BalancePosition::TsaSal>("TsaSal"),
+    ColumnOf<&BalancePosition::TsaLfd>("TsaLfd", ColumnUse::kRowKey),
+    ColumnOf<&BalancePosition::TsaAnz>("TsaAnz"),
+    ColumnOf<&BalancePosition::TsaAus>("TsaAus"),
+    ColumnOf<&BalancePosition::TsaSta>("TsaSta"),
+    ColumnOf<&BalancePosition::TsaErf>("TsaErf", ColumnUse::kReadOnly),
+    ColumnOf<&BalancePosition::TsaDat>("TsaDat"),
+    ColumnOf<&BalancePosition::TsaSpl>("TsaSpl"),
 };
 
 }  // namespace
 
-const Query<H> kBalanceHeaderQuery = {
-    .cursor = CursorKind::kSldKopf,
+const Query<BalanceTableHeader> kBalanceHeaderQuery = {
+    .cursor = CursorKind::kBalanceHeaders,
     .columns = kHeaderColumns,
     .columnsPerGroup = 3,
     .from = "  FROM  VKSYSTEM.O2101SalTab",
 };
 
-const Query<P> kBalancePositionQuery = {
-    .cursor = CursorKind::kSldPos,
+namespace {
+
+constexpr ColumnOfQuery kPositionsOf[] = {
+    {.cursor = CursorKind::kBalanceHeaders, .column = "TslNam"}};
+
+}  // namespace
+
+const Query<BalancePosition> kBalancePositionQuery = {
+    .cursor = CursorKind::kBalancePositions,
     .columns = kPositionColumns,
     .columnsPerGroup = 3,
     .from = " FROM  VKSYSTEM.G2101SalLst WHERE  TsaSal = '%s'",
+    .keyFrom = kPositionsOf,
 };
 
 namespace {
 
-void PrepareHeader(H& header, const ModelString& model) {
+void PrepareHeader(BalanceTableHeader& header, const ModelString& model) {
   header.model.assign(model.view());
   header.TslErf.assign(kImportCreator);
 }
 
 constexpr LineField kHeaderFields[] = {
-    field<&H::TslNam>("TslNam", FieldRole::kKey),
-    field<&H::model>("model", FieldRole::kModel),
-    field<&H::TslDau>("TslDau"),
-    field<&H::text>("TslTxt"),
-    field<&H::TslSta>("TslSta"),
-    field<&H::TslDat>("TslDat"),
-    field<&H::TslErf>("TslErf", FieldRole::kCreator),
+    Field<&BalanceTableHeader::TslNam>("TslNam", FieldRole::kKey),
+    Field<&BalanceTableHeader::model>("model", FieldRole::kModel),
+    Field<&BalanceTableHeader::TslDau>("TslDau"),
+    Field<&BalanceTableHeader::text>("TslTxt"),
+    Field<&BalanceTableHeader::TslSta>("TslSta"),
+    Field<&BalanceTableHeader::TslDat>("TslDat"),
+    Field<&BalanceTableHeader::TslErf>("TslErf", FieldRole::kCreator),
 };
 
 constexpr LineField kPositionFields[] = {
-    field<&P::TsaSal>("TsaSal", FieldRole::kKey),
-    field<&P::TsaLfd>("TsaLfd", FieldRole::kKey),
-    field<&P::TsaAnz>("TsaAnz"),
-    field<&P::TsaAus>("TsaAus"),
-    field<&P::TsaSta>("TsaSta"),
-    field<&P::TsaDat>("TsaDat"),
-    field<&P::TsaErf>("TsaErf", FieldRole::kCreator),
-    field<&P::TsaSpl>("TsaSpl"),
-    field<&P::reserve1>("reserve"),
-    field<&P::reserve2>("reserve"),
+    Field<&BalancePosition::TsaSal>("TsaSal", FieldRole::kKey),
+    Field<&BalancePosition::TsaLfd>("TsaLfd", FieldRole::kKey),
+    Field<&BalancePosition::TsaAnz>("TsaAnz"),
+    Field<&BalancePosition::TsaAus>("TsaAus"),
+    Field<&BalancePosition::TsaSta>("TsaSta"),
+    Field<&BalancePosition::TsaDat>("TsaDat"),
+    Field<&BalancePosition::TsaErf>("TsaErf", FieldRole::kCreator),
+    Field<&BalancePosition::TsaSpl>("TsaSpl"),
+    Field<&BalancePosition::reserve1>("reserve"),
+    Field<&BalancePosition::reserve2>("reserve"),
 };
 
-void WritePositionLine(LineSink& sink, P& p, const H& /*header*/) {
+void WritePositionLine(LineSink& sink, BalancePosition& p, const BalanceTableHeader& /*header*/) {
   p.TsaErf.assign(kImportCreator);
   WriteLine(sink, kBalancePositionLine, p);
 }
@@ -80,12 +89,12 @@ void WritePositionLine(LineSink& sink, P& p, const H& /*header*/) {
 const LineLayout kBalanceHeaderLine = {.fields = kHeaderFields};
 const LineLayout kBalancePositionLine = {.fields = kPositionFields};
 
-const TablePairExport<H, P> kBalanceTables = {
+const TablePairExport<BalanceTableHeader, BalancePosition> kBalanceTables = {
     .headers = kBalanceHeaderQuery,
     .positions = kBalancePositionQuery,
     .assignedBy = AssignedBy::kTsmSal,
     .skipWord = "Saldotab.",
-    .name = &H::TslNam,
+    .name = &BalanceTableHeader::TslNam,
     .prepareHeader = &PrepareHeader,
     .headerLine = kBalanceHeaderLine,
     .writePosition = &WritePositionLine,

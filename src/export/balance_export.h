@@ -10,8 +10,8 @@
 
 namespace skarvik {
 
-extern const Query<BalanceTableHeader> kBalanceHeaderQuery;  // SQL_Open_SldKopfAlt
-extern const Query<BalancePosition> kBalancePositionQuery;   // SQL_Open_SldPosAlt
+extern const Query<BalanceTableHeader> kBalanceHeaderQuery;
+extern const Query<BalancePosition> kBalancePositionQuery;
 
 extern const LineLayout kBalanceHeaderLine;    // SldKopf.dat
 extern const LineLayout kBalancePositionLine;  // SldPos.dat

@@ -5,20 +5,28 @@
 namespace skarvik {
 namespace {
 
-using C = CommunicationParameters;
-
-constexpr Column<C> kColumns[] = {
-    column<&C::ComIpa>("ComIpa"), column<&C::ComGat>("ComGat"), column<&C::ComShs>("ComShs"),
-    column<&C::ComEvp>("ComEvp"), column<&C::ComTmp>("ComTmp"), column<&C::ComSub>("ComSub"),
-    column<&C::ComTwx>("ComTwx"), column<&C::ComPor>("ComPor"), column<&C::ComSch>("ComSch"),
-    column<&C::ComSto>("ComSto"), column<&C::ComLkn>("ComLkn"), column<&C::ComVor>("ComVor"),
-    column<&C::ComTel>("ComTel"), column<&C::ComDwl>("ComDwl"), column<&C::ComGid>("ComGid"),
-    column<&C::ComLer>("ComLer"),
+constexpr Column<CommunicationParameters> kColumns[] = {
+    ColumnOf<&CommunicationParameters::ComIpa>("ComIpa"),
+    ColumnOf<&CommunicationParameters::ComGat>("ComGat"),
+    ColumnOf<&CommunicationParameters::ComShs>("ComShs"),
+    ColumnOf<&CommunicationParameters::ComEvp>("ComEvp"),
+    ColumnOf<&CommunicationParameters::ComTmp>("ComTmp"),
+    ColumnOf<&CommunicationParameters::ComSub>("ComSub"),
+    ColumnOf<&CommunicationParameters::ComTwx>("ComTwx"),
+    ColumnOf<&CommunicationParameters::ComPor>("ComPor"),
+    ColumnOf<&CommunicationParameters::ComSch>("ComSch"),
+    ColumnOf<&CommunicationParameters::ComSto>("ComSto"),
+    ColumnOf<&CommunicationParameters::ComLkn>("ComLkn"),
+    ColumnOf<&CommunicationParameters::ComVor>("ComVor"),
+    ColumnOf<&CommunicationParameters::ComTel>("ComTel"),
+    ColumnOf<&CommunicationParameters::ComDwl>("ComDwl"),
+    ColumnOf<&CommunicationParameters::ComGid>("ComGid"),
+    ColumnOf<&CommunicationParameters::ComLer>("ComLer"),
 };
 
 // A dial number too long for its field stays empty rather than cut: a cut
 // number would dial somebody else.
-void JoinDialNumber(C& row) {
+void JoinDialNumber(CommunicationParameters& row) {
   const std::size_t length = row.ComLkn.size() + row.ComVor.size() + row.ComTel.size();
   if (length > row.dialNumber.kCapacity) return;
   std::string joined;
@@ -26,18 +34,23 @@ void JoinDialNumber(C& row) {
   row.dialNumber.assign(joined);
 }
 
+// Looked up by the name of each terminal of the terminal table; the type
+// table's terminals have no communication row.
+constexpr ColumnOfQuery kLookedUpBy[] = {{.cursor = CursorKind::kTerminals, .column = "TrmNam"}};
+
 }  // namespace
 
-const Query<C> kCommunicationQuery = {
-    .cursor = CursorKind::kComParm,
+const Query<CommunicationParameters> kCommunicationQuery = {
+    .cursor = CursorKind::kCommunication,
     .columns = kColumns,
     .columnsPerGroup = 4,
     .from = "  FROM  VKSYSTEM.Vks1140Com  WHERE  ComNam = '%s'",
     .afterFetch = &JoinDialNumber,
+    .keyFrom = kLookedUpBy,
 };
 
 bool CommunicationLookup::SQL_GetComParm(TerminalRecord& terminal) {
-  const std::optional<C> row = cursor_.first(terminal.TrmNam.view());
+  const std::optional<CommunicationParameters> row = cursor_.first(terminal.TrmNam.view());
   if (row) terminal.com = *row;
   return row.has_value();
 }

@@ -9,7 +9,7 @@
 
 namespace skarvik {
 
-extern const Query<CommunicationParameters> kCommunicationQuery;  // SQL_GetComParm
+extern const Query<CommunicationParameters> kCommunicationQuery;
 
 // One lookup per terminal, on a statement of its own each time; the lookup
 // object lives for the whole export so the SQL text is built once.

@@ -143,6 +143,15 @@ bool ExportFiles(Session& session, std::span<const PlannedFile> group) {
   return whole;
 }
 
+std::string_view TableRead(CursorKind kind) {
+  for (const PlannedFile& file : kPlan) {
+    for (const PlannedQuery& query : file.queries) {
+      if (const QueryFacts facts = query.facts(); facts.cursor == kind) return facts.table;
+    }
+  }
+  return {};
+}
+
 const PlannedFile* FindPlannedFile(std::string_view name) {
   for (const PlannedFile& file : kPlan) {
     if (file.name == name) return &file;

@@ -70,6 +70,9 @@ void WritePlannedLines(Session& session,
 // created before it stay behind, empty.
 bool ExportFiles(Session& session, std::span<const PlannedFile> group);
 
+// The table the plan's queries of kind read.
+std::string_view TableRead(CursorKind kind);
+
 // The planned file of this name, or nullptr.
 const PlannedFile* FindPlannedFile(std::string_view name);
 

@@ -7,39 +7,37 @@
 namespace skarvik {
 namespace {
 
-using H = KeyTableHeader;
-
-constexpr Column<H> kColumns[] = {
-    column<&H::TttNam>("TttNam", ColumnUse::kLookupKey),
-    cutColumn<&H::TttTxt, &H::text>("TttTxt"),
-    column<&H::TttKtx>("TttKtx"),
-    column<&H::TttSta>("TttSta"),
-    column<&H::TttErf>("TttErf", ColumnUse::kReadOnly),
-    column<&H::TttDat>("TttDat"),
-    column<&H::TttArt>("TttArt"),
+constexpr Column<KeyTableHeader> kColumns[] = {
+    ColumnOf<&KeyTableHeader::TttNam>("TttNam", ColumnUse::kLookupKey),
+    CutColumn<&KeyTableHeader::TttTxt, &KeyTableHeader::text>("TttTxt"),
+    ColumnOf<&KeyTableHeader::TttKtx>("TttKtx"),
+    ColumnOf<&KeyTableHeader::TttSta>("TttSta"),
+    ColumnOf<&KeyTableHeader::TttErf>("TttErf", ColumnUse::kReadOnly),
+    ColumnOf<&KeyTableHeader::TttDat>("TttDat"),
+    ColumnOf<&KeyTableHeader::TttArt>("TttArt"),
     // Always decided by the key-model table.
-    column<&H::TttTas>("TttTas", ColumnUse::kReadOnly),
-    column<&H::TttTtp>("TttTtp", ColumnUse::kModel),
+    ColumnOf<&KeyTableHeader::TttTas>("TttTas", ColumnUse::kReadOnly),
+    ColumnOf<&KeyTableHeader::TttTtp>("TttTtp", ColumnUse::kModel),
 };
 
 constexpr LineField kHeaderFields[] = {
-    field<&H::TttNam>("TttNam", FieldRole::kKey),
-    field<&H::text>("TttTxt"),
-    field<&H::TttKtx>("TttKtx"),
-    field<&H::TttSta>("TttSta"),
-    field<&H::TttErf>("TttErf", FieldRole::kCreator),
-    field<&H::TttArt>("TttArt"),
-    field<&H::TttTas>("TttTas"),
-    field<&H::TttTtp>("TttTtp", FieldRole::kModel),
-    field<&H::unused>("empty"),
-    field<&H::nameCopy>("TttNam"),
-    field<&H::modelValue>("model value"),
-    field<&H::TttDat>("TttDat"),
+    Field<&KeyTableHeader::TttNam>("TttNam", FieldRole::kKey),
+    Field<&KeyTableHeader::text>("TttTxt"),
+    Field<&KeyTableHeader::TttKtx>("TttKtx"),
+    Field<&KeyTableHeader::TttSta>("TttSta"),
+    Field<&KeyTableHeader::TttErf>("TttErf", FieldRole::kCreator),
+    Field<&KeyTableHeader::TttArt>("TttArt"),
+    Field<&KeyTableHeader::TttTas>("TttTas"),
+    Field<&KeyTableHeader::TttTtp>("TttTtp", FieldRole::kModel),
+    Field<&KeyTableHeader::unused>("empty"),
+    Field<&KeyTableHeader::nameCopy>("TttNam"),
+    Field<&KeyTableHeader::modelValue>("model value"),
+    Field<&KeyTableHeader::TttDat>("TttDat"),
 };
 
 // The key table's own model decides, not the model of the terminal type
 // that uses it.
-void PrepareHeader(H& header, const ModelString& /*typeModel*/) {
+void PrepareHeader(KeyTableHeader& header, const ModelString& /*typeModel*/) {
   header.nameCopy = header.TttNam;
   header.modelValue.assign(header.text.view());
   ApplyKeyModel(header);
@@ -48,8 +46,8 @@ void PrepareHeader(H& header, const ModelString& /*typeModel*/) {
 
 }  // namespace
 
-const Query<H> kKeyHeaderQuery = {
-    .cursor = CursorKind::kTstKopf,
+const Query<KeyTableHeader> kKeyHeaderQuery = {
+    .cursor = CursorKind::kKeyHeaders,
     .columns = kColumns,
     .columnsPerGroup = 3,
     .from = " FROM  VKSYSTEM.O2100TastTab",
@@ -57,7 +55,7 @@ const Query<H> kKeyHeaderQuery = {
 
 const LineLayout kKeyHeaderLine = {.fields = kHeaderFields};
 
-void ApplyKeyModel(H& header) {
+void ApplyKeyModel(KeyTableHeader& header) {
   const KeyModel* row = FindKeyModel(header.TttTtp.view());
   if (row == nullptr) {
     header.TttTas.assign(kUnlistedTttTas);
@@ -69,12 +67,12 @@ void ApplyKeyModel(H& header) {
   if (!row->renamedTo.empty()) header.TttTtp.assign(row->renamedTo);
 }
 
-const TablePairExport<H, KeyPosition> kKeyTables = {
+const TablePairExport<KeyTableHeader, KeyPosition> kKeyTables = {
     .headers = kKeyHeaderQuery,
     .positions = kKeyPositionQuery,
     .assignedBy = AssignedBy::kTsmTas,
     .skipWord = "Tasttab.",
-    .name = &H::TttNam,
+    .name = &KeyTableHeader::TttNam,
     .prepareHeader = &PrepareHeader,
     .headerLine = kKeyHeaderLine,
     .writePosition = &WriteKeyPositionLine,

@@ -10,7 +10,7 @@
 
 namespace skarvik {
 
-extern const Query<KeyTableHeader> kKeyHeaderQuery;  // SQL_Open_TstKopfAlt
+extern const Query<KeyTableHeader> kKeyHeaderQuery;
 extern const LineLayout kKeyHeaderLine;              // TstKopf.dat
 
 extern const TablePairExport<KeyTableHeader, KeyPosition> kKeyTables;

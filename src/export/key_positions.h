@@ -10,7 +10,7 @@
 
 namespace skarvik {
 
-extern const Query<KeyPosition> kKeyPositionQuery;  // SQL_Open_TstPosAlt
+extern const Query<KeyPosition> kKeyPositionQuery;
 extern const LineLayout kKeyPositionLine;           // TstPos.dat
 
 // Brings one position into the newer system's form and writes its line.

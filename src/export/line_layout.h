@@ -78,21 +78,21 @@ struct MemberOf<kMember> {
 
 }  // namespace detail
 
-// A field filled by a Text member of the record: field<&R::TrmNam>("TrmNam").
+// A field filled by a Text member of the record: Field<&R::TrmNam>("TrmNam").
 template <auto kMember, class Record = typename detail::MemberOf<kMember>::Record>
-constexpr LineField field(std::string_view name, FieldRole role = FieldRole::kValue) {
+constexpr LineField Field(std::string_view name, FieldRole role = FieldRole::kValue) {
   return {.name = name, .value = &detail::ViewOf<kMember, Record>, .role = role};
 }
 
 // A field filled by a Text member of a struct member of the record.
 template <auto kOuter, auto kInner, class Record = typename detail::MemberOf<kOuter>::Record>
-constexpr LineField nestedField(std::string_view name) {
+constexpr LineField NestedField(std::string_view name) {
   return {.name = name, .value = &detail::NestedViewOf<kOuter, kInner, Record>};
 }
 
 // The word a kind of line opens with, the same on every line of it.
 template <const char* kWord>
-constexpr LineField wordField() {
+constexpr LineField WordField() {
   return {.name = kWord, .value = &detail::WordOf<kWord>};
 }
 

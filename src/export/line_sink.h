@@ -6,7 +6,6 @@
 // migration can count or compare them instead of writing them.
 #pragma once
 
-#include <initializer_list>
 #include <span>
 #include <string_view>
 
@@ -18,10 +17,6 @@ class LineSink {
   // One line: its fields in order, without the commas and the line end
   // that the file adds.
   virtual void writeFields(std::span<const std::string_view> fields) = 0;
-
-  void writeLine(std::initializer_list<std::string_view> fields) {
-    writeFields({fields.begin(), fields.size()});
-  }
 };
 
 }  // namespace skarvik

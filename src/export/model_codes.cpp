@@ -6,11 +6,6 @@
 namespace skarvik {
 namespace {
 
-struct TypeCode {
-  int code;
-  std::string_view model;
-};
-
 constexpr TypeCode kTypeCodes[] = {
     {.code = 1, .model = "8316-001"},   {.code = 2, .model = "8316-300"},
     {.code = 3, .model = "8316-301"},   {.code = 4, .model = "8326-010"},
@@ -77,7 +72,7 @@ bool Upgrades8374(int code, const char* appText) {
 }  // namespace
 
 void MapTerminalType(ModelString& typeText, const char* appText) {
-  const int code = std::atoi(typeText.c_str());
+  const int code = std::atoi(typeText.cStr());
   typeText.assign(kUnknownModel);
   for (const TypeCode& entry : kTypeCodes) {
     if (entry.code == code) typeText.assign(entry.model);
@@ -99,6 +94,8 @@ bool HasInternalReader(std::string_view model) {
   }
   return true;
 }
+
+std::span<const TypeCode> TypeCodes() { return kTypeCodes; }
 
 const KeyModel* FindKeyModel(std::string_view model) {
   for (const KeyModel& row : kKeyModels) {

@@ -8,6 +8,7 @@
 // model strings.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "base/text.h"
@@ -21,6 +22,15 @@ inline constexpr std::size_t kModelStringMinLength = 7;
 
 // What an unknown numeric code becomes; the newer system knows no such model.
 inline constexpr std::string_view kUnknownModel = "???";
+
+// A numeric type code of the old system and the model it stands for.
+struct TypeCode {
+  int code;
+  std::string_view model;
+};
+
+// Every code the export knows, in the order of their codes.
+std::span<const TypeCode> TypeCodes();
 
 // Turns the numeric code in typeText into its model string, or "???" for an
 // unknown code. A family-8373 code (30 to 37) becomes "8374-010" when the

@@ -1,5 +1,7 @@
 #include "export/output_file.h"
 
+#include "export/line_format.h"
+
 namespace skarvik {
 
 OutputFile::OutputFile(const char* path, const char* recordWord)
@@ -11,10 +13,7 @@ OutputFile::OutputFile(const char* path, const char* recordWord)
 
 void OutputFile::writeFields(std::span<const std::string_view> fields) {
   line_.clear();
-  for (const std::string_view field : fields) {
-    line_.append(field);
-    line_ += ',';
-  }
+  AppendFields(line_, fields);
   line_ += '\n';
   stream_.write(line_);
 }

@@ -1,9 +1,6 @@
-// One output file of the export, and its one line format.
-//
-// Every line of every output file is a sequence of fields each followed by a
-// comma, the last one included, with no quoting and no escaping, ended by
-// CR LF. The file is named after its record word in the messages the
-// administrator sees when it cannot be created or written.
+// One output file of the export, written in the one line format of the
+// files (line_format.h). The file is named after its record word in the
+// messages the administrator sees when it cannot be created or written.
 #pragma once
 
 #include <string>

@@ -9,23 +9,27 @@
 namespace skarvik {
 namespace {
 
-using Z = ReaderRecord;
-
-constexpr Column<Z> kColumns[] = {
-    column<&Z::ZlsTrm>("ZlsTrm"), column<&Z::ZlsLes>("ZlsLes", ColumnUse::kRowKey),
-    column<&Z::ZlsZko>("ZlsZko"), column<&Z::ZlsAus>("ZlsAus"),
-    column<&Z::ZlsTfr>("ZlsTfr"), column<&Z::ZlsTvr>("ZlsTvr"),
-    column<&Z::ZlsEin>("ZlsEin"), column<&Z::ZlsAdr>("ZlsAdr"),
-    column<&Z::ZlsTxt>("ZlsTxt"), column<&Z::ZlsKtx>("ZlsKtx"),
-    column<&Z::ZlsSta>("ZlsSta"), column<&Z::ZlsErf>("ZlsErf", ColumnUse::kReadOnly),
+constexpr Column<ReaderRecord> kColumns[] = {
+    ColumnOf<&ReaderRecord::ZlsTrm>("ZlsTrm"),
+    ColumnOf<&ReaderRecord::ZlsLes>("ZlsLes", ColumnUse::kRowKey),
+    ColumnOf<&ReaderRecord::ZlsZko>("ZlsZko"),
+    ColumnOf<&ReaderRecord::ZlsAus>("ZlsAus"),
+    ColumnOf<&ReaderRecord::ZlsTfr>("ZlsTfr"),
+    ColumnOf<&ReaderRecord::ZlsTvr>("ZlsTvr"),
+    ColumnOf<&ReaderRecord::ZlsEin>("ZlsEin"),
+    ColumnOf<&ReaderRecord::ZlsAdr>("ZlsAdr"),
+    ColumnOf<&ReaderRecord::ZlsTxt>("ZlsTxt"),
+    ColumnOf<&ReaderRecord::ZlsKtx>("ZlsKtx"),
+    ColumnOf<&ReaderRecord::ZlsSta>("ZlsSta"),
+    ColumnOf<&ReaderRecord::ZlsErf>("ZlsErf", ColumnUse::kReadOnly),
 };
 
 constexpr int kReadersPerGroup = 8;
 
 // C semantics on purpose: truncating division and a remainder with the sign
 // of the running number, as the old system numbered its readers.
-void DeriveAddress(Z& reader) {
-  const int n = std::atoi(reader.ZlsLes.c_str());
+void DeriveAddress(ReaderRecord& reader) {
+  const int n = std::atoi(reader.ZlsLes.cStr());
   if (reader.ZlsAdr.empty()) {
     reader.ZlsAdr.assign(std::to_string((n - 1) % kReadersPerGroup + 1));
   }
@@ -34,7 +38,7 @@ void DeriveAddress(Z& reader) {
   }
 }
 
-void FillEmptyFields(Z& reader, ReaderPass pass) {
+void FillEmptyFields(ReaderRecord& reader, ReaderPass pass) {
   if (pass == ReaderPass::kTerminals) {
     DeriveAddress(reader);
   } else if (reader.ZlsAdr.empty()) {
@@ -43,28 +47,37 @@ void FillEmptyFields(Z& reader, ReaderPass pass) {
 }
 
 constexpr LineField kReaderFields[] = {
-    field<&Z::kind>("reader kind"),
-    field<&Z::ZlsTrm>("ZlsTrm", FieldRole::kKey),
-    field<&Z::ZlsLes>("ZlsLes", FieldRole::kKey),
-    field<&Z::ZlsZko>("ZlsZko"),
-    field<&Z::ZlsAus>("ZlsAus"),
-    field<&Z::ZlsTfr>("ZlsTfr"),
-    field<&Z::ZlsTvr>("ZlsTvr"),
-    field<&Z::ZlsEin>("ZlsEin"),
-    field<&Z::ZlsAdr>("ZlsAdr"),
-    field<&Z::ZlsTxt>("ZlsTxt"),
-    field<&Z::ZlsKtx>("ZlsKtx"),
-    field<&Z::ZlsSta>("ZlsSta"),
-    field<&Z::ZlsErf>("ZlsErf", FieldRole::kCreator),
+    Field<&ReaderRecord::kind>("reader kind"),
+    Field<&ReaderRecord::ZlsTrm>("ZlsTrm", FieldRole::kKey),
+    Field<&ReaderRecord::ZlsLes>("ZlsLes", FieldRole::kKey),
+    Field<&ReaderRecord::ZlsZko>("ZlsZko"),
+    Field<&ReaderRecord::ZlsAus>("ZlsAus"),
+    Field<&ReaderRecord::ZlsTfr>("ZlsTfr"),
+    Field<&ReaderRecord::ZlsTvr>("ZlsTvr"),
+    Field<&ReaderRecord::ZlsEin>("ZlsEin"),
+    Field<&ReaderRecord::ZlsAdr>("ZlsAdr"),
+    Field<&ReaderRecord::ZlsTxt>("ZlsTxt"),
+    Field<&ReaderRecord::ZlsKtx>("ZlsKtx"),
+    Field<&ReaderRecord::ZlsSta>("ZlsSta"),
+    Field<&ReaderRecord::ZlsErf>("ZlsErf", FieldRole::kCreator),
 };
 
 }  // namespace
 
+namespace {
+
+// The readers of a terminal are looked up by its name, in both passes.
+constexpr ColumnOfQuery kLookedUpBy[] = {{.cursor = CursorKind::kTerminals, .column = "TrmNam"},
+                                         {.cursor = CursorKind::kTypeTable, .column = "TsmNam"}};
+
+}  // namespace
+
 const Query<ReaderRecord> kReaderQuery = {
-    .cursor = CursorKind::kReader,
+    .cursor = CursorKind::kReaders,
     .columns = kColumns,
     .columnsPerGroup = 5,
     .from = " FROM  VKSYSTEM.Vks401Zls  WHERE  ZlsTrm = '%s'",
+    .keyFrom = kLookedUpBy,
 };
 
 const LineLayout kReaderLine = {.fields = kReaderFields};

@@ -27,9 +27,9 @@ struct ReaderRecord {
   Text<51> ZlsErf;  // creator, written as the import's own
 };
 
-extern const Query<ReaderRecord> kReaderQuery;  // SQL_OpenReader
+extern const Query<ReaderRecord> kReaderQuery;
 
-// The kind of the reader, then the 12 fields of a ReaderRecord.
+// The kind of the reader, then the fields of a ReaderRecord.
 extern const LineLayout kReaderLine;
 
 // The terminal table derives address and group number; the type table only

@@ -5,7 +5,7 @@
 namespace skarvik {
 
 void LogUnassignedTable(LogSink& log, const char* skipWord, std::string_view name) {
-  log.writeLine(
+  log.append(
       Format("%s %.*s : keinem Terminal zugeordnet -> nicht \xFC"
              "bernehmen.",
              skipWord, static_cast<int>(name.size()), name.data()));

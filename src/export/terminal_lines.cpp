@@ -5,71 +5,79 @@
 namespace skarvik {
 namespace {
 
-using R = TerminalRecord;
-
-constexpr Column<R> kTerminalColumns[] = {
-    column<&R::TrmNam>("TrmNam", ColumnUse::kLookupKey),
-    column<&R::TrmInt>("TrmInt"),
-    column<&R::TrmMod>("TrmMod", ColumnUse::kModel),
-    column<&R::TrmTas>("TrmTas"),
-    column<&R::TrmSal>("TrmSal"),
-    column<&R::TrmUpl>("TrmUpl"),
-    column<&R::TrmDnl>("TrmDnl"),
-    column<&R::TrmSpr>("TrmSpr"),
-    column<&R::TrmDtm>("TrmDtm"),
-    column<&R::TrmApp>("TrmApp"),
-    column<&R::TrmLog>("TrmLog"),
-    column<&R::TrmPra>("TrmPra"),
-    column<&R::TrmSyn>("TrmSyn"),
-    column<&R::TrmFnk>("TrmFnk"),
-    column<&R::TrmDis>("TrmDis"),
-    column<&R::TrmTon>("TrmTon"),
-    column<&R::TrmDau>("TrmDau"),
-    column<&R::TrmLst>("TrmLst"),
-    column<&R::TrmHst>("TrmHst"),
-    column<&R::TrmAlf>("TrmAlf"),
-    column<&R::TrmSto>("TrmSto"),
-    column<&R::TrmTxt>("TrmTxt"),
-    column<&R::TrmKtx>("TrmKtx"),
-    column<&R::TrmSta>("TrmSta"),
-    column<&R::TrmErf>("TrmErf", ColumnUse::kReadOnly),
+constexpr Column<TerminalRecord> kTerminalColumns[] = {
+    ColumnOf<&TerminalRecord::TrmNam>("TrmNam", ColumnUse::kLookupKey),
+    ColumnOf<&TerminalRecord::TrmInt>("TrmInt"),
+    ColumnOf<&TerminalRecord::TrmMod>("TrmMod", ColumnUse::kModel),
+    ColumnOf<&TerminalRecord::TrmTas>("TrmTas"),
+    ColumnOf<&TerminalRecord::TrmSal>("TrmSal"),
+    ColumnOf<&TerminalRecord::TrmUpl>("TrmUpl"),
+    ColumnOf<&TerminalRecord::TrmDnl>("TrmDnl"),
+    ColumnOf<&TerminalRecord::TrmSpr>("TrmSpr"),
+    ColumnOf<&TerminalRecord::TrmDtm>("TrmDtm"),
+    ColumnOf<&TerminalRecord::TrmApp>("TrmApp"),
+    ColumnOf<&TerminalRecord::TrmLog>("TrmLog"),
+    ColumnOf<&TerminalRecord::TrmPra>("TrmPra"),
+    ColumnOf<&TerminalRecord::TrmSyn>("TrmSyn"),
+    ColumnOf<&TerminalRecord::TrmFnk>("TrmFnk"),
+    ColumnOf<&TerminalRecord::TrmDis>("TrmDis"),
+    ColumnOf<&TerminalRecord::TrmTon>("TrmTon"),
+    ColumnOf<&TerminalRecord::TrmDau>("TrmDau"),
+    ColumnOf<&TerminalRecord::TrmLst>("TrmLst"),
+    ColumnOf<&TerminalRecord::TrmHst>("TrmHst"),
+    ColumnOf<&TerminalRecord::TrmAlf>("TrmAlf"),
+    ColumnOf<&TerminalRecord::TrmSto>("TrmSto"),
+    ColumnOf<&TerminalRecord::TrmTxt>("TrmTxt"),
+    ColumnOf<&TerminalRecord::TrmKtx>("TrmKtx"),
+    ColumnOf<&TerminalRecord::TrmSta>("TrmSta"),
+    ColumnOf<&TerminalRecord::TrmErf>("TrmErf", ColumnUse::kReadOnly),
 };
 
 // The type-table rows fill the terminal fields they stand for.
-constexpr Column<R> kTypeTableColumns[] = {
-    column<&R::TrmNam>("TsmNam", ColumnUse::kLookupKey),
-    column<&R::TrmMod>("TsmTyp", ColumnUse::kModel),
-    column<&R::TrmTas>("TsmTas"),
-    column<&R::TrmSal>("TsmSal"),
-    column<&R::TrmUpl>("TsmUpl"),
-    column<&R::TrmDnl>("TsmDnl"),
-    column<&R::TrmSpr>("TsmSpr"),
-    column<&R::TrmTxt>("TsmTxt"),
-    column<&R::TrmKtx>("TsmKtx"),
-    column<&R::TsmKsw>("TsmKsw", ColumnUse::kReadOnly),
-    column<&R::TrmSta>("TsmSta"),
-    column<&R::TrmErf>("TsmErf", ColumnUse::kReadOnly),
+constexpr Column<TerminalRecord> kTypeTableColumns[] = {
+    ColumnOf<&TerminalRecord::TrmNam>("TsmNam", ColumnUse::kLookupKey),
+    ColumnOf<&TerminalRecord::TrmMod>("TsmTyp", ColumnUse::kModel),
+    ColumnOf<&TerminalRecord::TrmTas>("TsmTas"),
+    ColumnOf<&TerminalRecord::TrmSal>("TsmSal"),
+    ColumnOf<&TerminalRecord::TrmUpl>("TsmUpl"),
+    ColumnOf<&TerminalRecord::TrmDnl>("TsmDnl"),
+    ColumnOf<&TerminalRecord::TrmSpr>("TsmSpr"),
+    ColumnOf<&TerminalRecord::TrmTxt>("TsmTxt"),
+    ColumnOf<&TerminalRecord::TrmKtx>("TsmKtx"),
+    ColumnOf<&TerminalRecord::TsmKsw>("TsmKsw", ColumnUse::kReadOnly),
+    ColumnOf<&TerminalRecord::TrmSta>("TsmSta"),
+    ColumnOf<&TerminalRecord::TrmErf>("TsmErf", ColumnUse::kReadOnly),
 };
 
-void MapNumericType(R& terminal) {
+void MapNumericType(TerminalRecord& terminal) {
   if (terminal.TrmMod.size() < kModelStringMinLength) {
-    MapTerminalType(terminal.TrmMod, terminal.TrmApp.c_str());
+    MapTerminalType(terminal.TrmMod, terminal.TrmApp.cStr());
   }
 }
 
+
+// A terminal names its balance and key table in its TRM line, where the
+// newer system reads them as references; the export looks nothing up by
+// them.
+constexpr NamedReference kTerminalReferences[] = {
+    {.column = "TrmSal", .names = {.cursor = CursorKind::kBalanceHeaders, .column = "TslNam"}},
+    {.column = "TrmTas", .names = {.cursor = CursorKind::kKeyHeaders, .column = "TttNam"}},
+};
+
 }  // namespace
 
-const Query<R> kTerminalQuery = {
-    .cursor = CursorKind::kTermAlt,
+const Query<TerminalRecord> kTerminalQuery = {
+    .cursor = CursorKind::kTerminals,
     .columns = kTerminalColumns,
     .columnsPerGroup = 5,
     .from = " FROM  VKSYSTEM.Vks1140Trm",
     .afterFetch = &MapNumericType,
+    .references = kTerminalReferences,
 };
 
 // The type table keeps its types as stored: they are written unmapped.
-const Query<R> kTypeTableQuery = {
-    .cursor = CursorKind::kVks114Tsm,
+const Query<TerminalRecord> kTypeTableQuery = {
+    .cursor = CursorKind::kTypeTable,
     .columns = kTypeTableColumns,
     .columnsPerGroup = 4,
     .from = " FROM  VKSYSTEM.Vks114Tsm",
@@ -77,49 +85,47 @@ const Query<R> kTypeTableQuery = {
 
 namespace {
 
-using C = CommunicationParameters;
-
 constexpr LineField kTrmFields[] = {
-    wordField<kTrmWord>(),
-    field<&R::TrmNam>("TrmNam", FieldRole::kKey),
-    field<&R::TrmTas>("TrmTas"),
-    field<&R::TrmSal>("TrmSal"),
-    field<&R::TrmUpl>("TrmUpl"),
-    field<&R::TrmDnl>("TrmDnl"),
-    field<&R::TrmSpr>("TrmSpr"),
-    field<&R::TrmDtm>("TrmDtm"),
-    field<&R::TrmApp>("TrmApp"),
-    field<&R::TrmLog>("TrmLog"),
-    field<&R::TrmPra>("TrmPra"),
-    field<&R::TrmSyn>("TrmSyn"),
-    field<&R::TrmTon>("TrmTon"),
-    field<&R::TrmDau>("TrmDau"),
-    field<&R::TrmLst>("TrmLst"),
-    field<&R::TrmHst>("TrmHst"),
-    field<&R::TrmAlf>("TrmAlf"),
-    field<&R::TrmSto>("TrmSto"),
-    field<&R::TrmTxt>("TrmTxt"),
-    field<&R::TrmKtx>("TrmKtx"),
-    field<&R::TrmSta>("TrmSta"),
-    field<&R::TrmErf>("TrmErf", FieldRole::kCreator),
-    field<&R::TrmInt>("TrmInt"),
-    field<&R::TrmMod>("TrmMod", FieldRole::kModel),
-    field<&R::TrmFnk>("TrmFnk"),
-    field<&R::TrmDis>("TrmDis"),
-    nestedField<&R::com, &C::ComTwx>("ComTwx"),
-    nestedField<&R::com, &C::ComPor>("ComPor"),
-    nestedField<&R::com, &C::ComSch>("ComSch"),
-    nestedField<&R::com, &C::ComSto>("ComSto"),
-    nestedField<&R::com, &C::ComIpa>("ComIpa"),
-    nestedField<&R::com, &C::ComSub>("ComSub"),
-    nestedField<&R::com, &C::ComGat>("ComGat"),
-    nestedField<&R::com, &C::ComShs>("ComShs"),
-    nestedField<&R::com, &C::ComTmp>("ComTmp"),
-    nestedField<&R::com, &C::ComEvp>("ComEvp"),
-    nestedField<&R::com, &C::dialNumber>("dial number"),
-    nestedField<&R::com, &C::ComLer>("ComLer"),
-    nestedField<&R::com, &C::ComDwl>("ComDwl"),
-    nestedField<&R::com, &C::ComGid>("ComGid"),
+    WordField<kTrmWord>(),
+    Field<&TerminalRecord::TrmNam>("TrmNam", FieldRole::kKey),
+    Field<&TerminalRecord::TrmTas>("TrmTas"),
+    Field<&TerminalRecord::TrmSal>("TrmSal"),
+    Field<&TerminalRecord::TrmUpl>("TrmUpl"),
+    Field<&TerminalRecord::TrmDnl>("TrmDnl"),
+    Field<&TerminalRecord::TrmSpr>("TrmSpr"),
+    Field<&TerminalRecord::TrmDtm>("TrmDtm"),
+    Field<&TerminalRecord::TrmApp>("TrmApp"),
+    Field<&TerminalRecord::TrmLog>("TrmLog"),
+    Field<&TerminalRecord::TrmPra>("TrmPra"),
+    Field<&TerminalRecord::TrmSyn>("TrmSyn"),
+    Field<&TerminalRecord::TrmTon>("TrmTon"),
+    Field<&TerminalRecord::TrmDau>("TrmDau"),
+    Field<&TerminalRecord::TrmLst>("TrmLst"),
+    Field<&TerminalRecord::TrmHst>("TrmHst"),
+    Field<&TerminalRecord::TrmAlf>("TrmAlf"),
+    Field<&TerminalRecord::TrmSto>("TrmSto"),
+    Field<&TerminalRecord::TrmTxt>("TrmTxt"),
+    Field<&TerminalRecord::TrmKtx>("TrmKtx"),
+    Field<&TerminalRecord::TrmSta>("TrmSta"),
+    Field<&TerminalRecord::TrmErf>("TrmErf", FieldRole::kCreator),
+    Field<&TerminalRecord::TrmInt>("TrmInt"),
+    Field<&TerminalRecord::TrmMod>("TrmMod", FieldRole::kModel),
+    Field<&TerminalRecord::TrmFnk>("TrmFnk"),
+    Field<&TerminalRecord::TrmDis>("TrmDis"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComTwx>("ComTwx"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComPor>("ComPor"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComSch>("ComSch"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComSto>("ComSto"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComIpa>("ComIpa"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComSub>("ComSub"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComGat>("ComGat"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComShs>("ComShs"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComTmp>("ComTmp"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComEvp>("ComEvp"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::dialNumber>("dial number"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComLer>("ComLer"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComDwl>("ComDwl"),
+    NestedField<&TerminalRecord::com, &CommunicationParameters::ComGid>("ComGid"),
 };
 
 }  // namespace

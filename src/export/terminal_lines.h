@@ -9,8 +9,8 @@
 
 namespace skarvik {
 
-extern const Query<TerminalRecord> kTerminalQuery;   // SQL_Open_TermAlt
-extern const Query<TerminalRecord> kTypeTableQuery;  // SQL_Open_Vks114Tsm
+extern const Query<TerminalRecord> kTerminalQuery;
+extern const Query<TerminalRecord> kTypeTableQuery;
 
 // The creator every line carries in place of the row's own; the TRM lines
 // of the terminal-type table carry the second one.
@@ -19,7 +19,7 @@ inline constexpr char kTypeTableCreator[] = "VKImport(Vks114Tsm)";
 
 inline constexpr char kTrmWord[] = "TRM";
 
-// "TRM" and the 39 fields of a TerminalRecord.
+// "TRM" and the fields of a TerminalRecord, in the order of the line.
 extern const LineLayout kTrmLine;
 
 }  // namespace skarvik

@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "base/text.h"
+#include "export/model_codes.h"
 
 namespace skarvik {
 
@@ -58,7 +59,7 @@ struct TerminalRecord {
   Text<6> TrmSta;
   Text<51> TrmErf;  // creator, always written as the import's own
   Text<6> TrmInt;
-  Text<9> TrmMod;  // a model string such as "8374-010"
+  ModelString TrmMod;
   Text<2> TrmFnk;
   Text<2> TrmDis;
   Text<2> TsmKsw;  // fetched from the type table, never written

@@ -5,26 +5,14 @@
 #include "db/diagnostics.h"
 #include "db/odbc_handle.h"
 #include "db/sql_text.h"
-#include "export/communication_parameters.h"
+#include "export/purge_rule.h"
 
 namespace skarvik {
 namespace {
 
 constexpr char kTag[] = "SQL_DeleteComParm";
 
-// The table the terminals' communication rows are read from.
-std::string_view PurgedTable() { return FactsOf(kCommunicationQuery).table; }
-
 }  // namespace
-
-bool ReadsPurgedTable(std::span<const PlannedFile> group) {
-  for (const PlannedFile& file : group) {
-    for (const PlannedQuery& query : file.queries) {
-      if (query.facts().table == PurgedTable()) return true;
-    }
-  }
-  return false;
-}
 
 void SQL_DeleteComParm(Session& session) {
   std::string text = "DELETE FROM " + TableName(PurgedTable(), false);

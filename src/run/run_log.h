@@ -1,9 +1,9 @@
 // The run log: one line per event, appended to a plain text file that another
 // process may read or rotate between two lines. Each line is written by its
 // own open-append-close cycle, so the log is complete on disk after every
-// call. When the file has grown beyond 10 MiB it becomes the backup and the
-// next line starts a new log. A line that cannot be written is dropped
-// silently: the log must never stop a migration.
+// call. When the file has grown beyond the rotation size it becomes the
+// backup and the next line starts a new log. A line that cannot be written
+// is dropped silently: the log must never stop a migration.
 //
 // The run sequence owns the run log and hands it to the session, which
 // hands it on to the cursors and the exports.
@@ -25,7 +25,7 @@ class RunLog : public LogSink {
  public:
   explicit RunLog(const char* path = kRunLogFile, const char* backupPath = kRunLogBackupFile)
       : path_(path), backupPath_(backupPath) {}
-  void writeLine(std::string_view text) override { WriteLog(path_, backupPath_, text); }
+  void append(std::string_view line) override { WriteLog(path_, backupPath_, line); }
 
  private:
   const char* path_;

@@ -5,6 +5,7 @@
 #include "base/text_stream.h"
 #include "db/session.h"
 #include "export/export_plan.h"
+#include "export/purge_rule.h"
 #include "run/purge.h"
 #include "run/run_log.h"
 #include "run/usage.h"
@@ -22,7 +23,7 @@ bool IsDebugOption(char* argument) { return std::strcmp(StrUpper(argument), "/D"
 
 // Every export runs whatever the one before returned; a file that was not
 // written whole outweighs a failure in the run log.
-int ExitCodeOf(bool filesWritten, const Session& session) {
+SkarvikExit SkarvikExitOf(bool filesWritten, const Session& session) {
   if (!filesWritten) return kExitFileFailed;
   return session.queryFailures() > 0 ? kExitQueryFailed : kExitOk;
 }
@@ -53,18 +54,18 @@ int RunSkarvik(int argc, char* argv[]) {
   }
   const bool debugFlag = argc > 2 && IsDebugOption(argv[2]);
   RunLog log;
-  log.writeLine(kStartLine);
+  log.append(kStartLine);
 
   Session session(log, debugFlag);
   if (!session.OpenSourceDb(argv[1], &LookUpLogin)) {
-    log.writeLine(
+    log.append(
         Format("Verbinden mit Quell-Datenbank fehlgeschlagen, Fehler: %d", kConnectionFailed));
     return kExitNotStarted;
   }
   const bool filesWritten = ExportAll(session);
   session.SQL_CloseConnection();
-  log.writeLine(kEndLine);
-  return ExitCodeOf(filesWritten, session);
+  log.append(kEndLine);
+  return SkarvikExitOf(filesWritten, session);
 }
 
 }  // namespace skarvik

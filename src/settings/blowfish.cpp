@@ -9,8 +9,8 @@ namespace skarvik {
 namespace {
 
 std::uint32_t Round(const BlowfishState& s, std::uint32_t x) {
-  return ((s.S[0][x >> 24] + s.S[1][(x >> 16) & 0xFF]) ^ s.S[2][(x >> 8) & 0xFF]) +
-         s.S[3][x & 0xFF];
+  return ((s.sBoxes[0][x >> 24] + s.sBoxes[1][(x >> 16) & 0xFF]) ^ s.sBoxes[2][(x >> 8) & 0xFF]) +
+         s.sBoxes[3][x & 0xFF];
 }
 
 // The next four key bytes as one word, first byte most significant; the key
@@ -27,20 +27,22 @@ std::uint32_t NextKeyWord(std::string_view key, std::size_t& pos) {
 }  // namespace
 
 void BlowfishInit(BlowfishState& state, std::string_view key) {
-  std::copy(&kBlowfishInitialS[0][0], &kBlowfishInitialS[0][0] + 4 * 256, &state.S[0][0]);
+  std::copy(&kBlowfishInitialS[0][0],
+            &kBlowfishInitialS[0][0] + sizeof state.sBoxes / sizeof(std::uint32_t),
+            &state.sBoxes[0][0]);
   std::size_t pos = 0;
   for (int i = 0; i < 18; ++i) {
-    state.P[i] = kBlowfishInitialP[i] ^ (key.empty() ? 0 : NextKeyWord(key, pos));
+    state.pArray[i] = kBlowfishInitialP[i] ^ (key.empty() ? 0 : NextKeyWord(key, pos));
   }
   // One chain of encryptions from a zero block fills P and then the S-boxes.
   std::uint32_t left = 0;
   std::uint32_t right = 0;
   for (int i = 0; i < 18; i += 2) {
     BlowfishEncrypt(state, left, right);
-    state.P[i] = left;
-    state.P[i + 1] = right;
+    state.pArray[i] = left;
+    state.pArray[i + 1] = right;
   }
-  for (auto& box : state.S) {
+  for (auto& box : state.sBoxes) {
     for (int i = 0; i < 256; i += 2) {
       BlowfishEncrypt(state, left, right);
       box[i] = left;
@@ -53,26 +55,26 @@ void BlowfishEncrypt(const BlowfishState& state, std::uint32_t& left, std::uint3
   std::uint32_t l = left;
   std::uint32_t r = right;
   for (int i = 0; i < 16; ++i) {
-    l ^= state.P[i];
+    l ^= state.pArray[i];
     r ^= Round(state, l);
     std::swap(l, r);
   }
   std::swap(l, r);
-  right = r ^ state.P[16];
-  left = l ^ state.P[17];
+  right = r ^ state.pArray[16];
+  left = l ^ state.pArray[17];
 }
 
 void BlowfishDecrypt(const BlowfishState& state, std::uint32_t& left, std::uint32_t& right) {
   std::uint32_t l = left;
   std::uint32_t r = right;
   for (int i = 17; i > 1; --i) {
-    l ^= state.P[i];
+    l ^= state.pArray[i];
     r ^= Round(state, l);
     std::swap(l, r);
   }
   std::swap(l, r);
-  right = r ^ state.P[1];
-  left = l ^ state.P[0];
+  right = r ^ state.pArray[1];
+  left = l ^ state.pArray[0];
 }
 
 void WipeBlowfishState(BlowfishState& state) {

@@ -13,8 +13,8 @@
 namespace skarvik {
 
 struct BlowfishState {
-  std::uint32_t P[18];
-  std::uint32_t S[4][256];
+  std::uint32_t pArray[18];
+  std::uint32_t sBoxes[4][256];
 };
 
 // Builds the key schedule from the key's bytes. An empty key leaves the

@@ -13,12 +13,6 @@
 namespace skarvik {
 namespace {
 
-// The old system's line buffers; a longer line is read in pieces, which puts
-// every later entry out of step. Settings files written for it live with
-// that, so it stays.
-constexpr std::size_t kHeaderLineBuffer = 200;
-constexpr std::size_t kDataLineBuffer = 400;
-
 // A line is a C text to the old system: a NUL byte ends it. Its line feed
 // belongs to no field.
 std::string_view LineText(const std::string& line) {
@@ -85,7 +79,7 @@ void DecipherValue(IniEntry& entry) {
   // At most 200 digits: 13 blocks of 8 bytes and the NUL.
   Text<2 * sizeof(entry.iniValue.bytes)> plain;
   DecryptValue(entry.iniValue.view(), plain.bytes, kSettingsKey);
-  entry.iniValue.assign(plain.c_str());
+  entry.iniValue.assign(plain.cStr());
   // The plain value is a password; no copy of it stays behind here.
   plain.wipe();
 }

@@ -6,12 +6,20 @@
 // deciphered before it is handed back.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "base/text.h"
 
 namespace skarvik {
+
+// The old system's line buffers, each with room for a line's characters,
+// its line feed and the NUL: a longer line is read in pieces, which puts
+// every later entry out of step. Settings files written for it live with
+// that, so it stays.
+inline constexpr std::size_t kHeaderLineBuffer = 200;
+inline constexpr std::size_t kDataLineBuffer = 400;
 
 // The matched entry; all empty and 0 when nothing matched or the file could
 // not be read.

@@ -2,7 +2,8 @@
 
 namespace skarvik {
 
-LineReader::LineReader(const char* path) : file_(path ? std::fopen(path, "rb") : nullptr) {}
+LineReader::LineReader(const char* path)
+    : file_(path != nullptr ? std::fopen(path, "rb") : nullptr) {}
 
 // A carriage return directly before a line feed is not part of the line.
 int LineReader::nextChar() {

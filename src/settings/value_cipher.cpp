@@ -23,11 +23,11 @@ void StoreHalf(std::uint32_t word, std::uint8_t* b) {
 
 template <typename Cipher>
 void TransformBlock(const BlowfishState& state, Block& block, Cipher cipher) {
-  std::uint32_t left = LoadHalf(&block[0]);
-  std::uint32_t right = LoadHalf(&block[4]);
+  std::uint32_t left = LoadHalf(block.data());
+  std::uint32_t right = LoadHalf(block.data() + 4);
   cipher(state, left, right);
-  StoreHalf(left, &block[0]);
-  StoreHalf(right, &block[4]);
+  StoreHalf(left, block.data());
+  StoreHalf(right, block.data() + 4);
 }
 
 // The digits of one block; those missing at the end of a short text are "0".
@@ -52,7 +52,7 @@ void DecryptValue(std::string_view hex, std::span<char> out, std::string_view ke
     Block block = ReadBlock(hex, offset);
     TransformBlock(state, block, BlowfishDecrypt);
     const std::size_t n = std::min(kBlockBytes, room - written);
-    std::copy_n(block.begin(), n, out.begin() + written);
+    std::copy_n(block.begin(), n, out.subspan(written).begin());
     written += n;
   }
   if (!out.empty()) {

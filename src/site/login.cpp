@@ -1,31 +1,35 @@
 #include "site/login.h"
 
-#include "settings/ini_lookup.h"
 #include "site/paths.h"
 
 namespace skarvik {
 namespace {
 
-template <std::size_t N>
-void TakeSetting(const char* key, Text<N>& target) {
-  IniEntry entry = GetIniValue("", key, 0, kSettingsFile);
+// The login is looked up by key alone: no section, number 0.
+constexpr std::string_view kNoSection = "";
+constexpr std::int32_t kNoNumber = 0;
+
+constexpr LoginSetting kLoginSettings[] = {kUserNameSetting, kPasswordSetting, kDbSystemSetting};
+
+template <std::size_t kSize>
+void TakeSetting(const LoginSetting& setting, Text<kSize>& target) {
+  IniEntry entry = GetIniValue(kNoSection, setting.key, kNoNumber, kSettingsFile);
   target.assign(entry.iniValue.view());
   entry.iniValue.wipe();
 }
 
 }  // namespace
 
-void LookUpLogin(Login& login) {
-  TakeSetting("LOGIN", login.userName);
-  TakeSetting("PASS", login.password);
-  TakeSetting("DB_SYSTEM", login.dbSystem);
+std::span<const LoginSetting> LoginSettings() { return kLoginSettings; }
+
+IniEntry FindLoginSetting(const char* key) {
+  return FindIniEntry(kNoSection, key, kNoNumber, kSettingsFile);
 }
 
-bool PurgesCommunicationTable(const Session& session) {
-  if (session.specialSource()) return false;
-  Text<41> upper = session.dbSystem();
-  StrUpper(upper.data());
-  return upper == "MSSQL" || upper == "SQLSERVER";
+void LookUpLogin(Login& login) {
+  TakeSetting(kUserNameSetting, login.userName);
+  TakeSetting(kPasswordSetting, login.password);
+  TakeSetting(kDbSystemSetting, login.dbSystem);
 }
 
 }  // namespace skarvik

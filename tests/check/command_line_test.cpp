@@ -41,6 +41,10 @@ TEST(ParseCommandLine, WrongUsageIsReportedOnErrAndExitsTwo) {
       {"preflight", "VELKORA", "--examples", "five"},
       {"preflight", "VELKORA", "--examples", "1001"},
       {"preflight", "VELKORA", "--purge"},
+      {"findings", "hazard.comma", "hazard.nul"},
+      {"findings", "--quiet"},
+      {"findings", "--examples", "1"},
+      {"findings", "--format", "man"},
   };
   for (const auto& words : cases) {
     const Outcome outcome = Parse(words);
@@ -62,6 +66,7 @@ TEST(ParseCommandLine, HelpAndVersionGoToOutAndExitZero) {
       {{"-h"}, "preflight"},
       {{"preflight", "--help"}, "--fail-on blocker|error|warning"},
       {{"verify", "-h"}, "in the working directory"},
+      {{"findings", "--help"}, "(driver.table.{table}.assignment)"},
       {{"--version"}, std::string("skarvik-check ") + kSkarvikVersion + "\n"},
   };
   for (const Case& c : cases) {
@@ -91,6 +96,12 @@ TEST(ParseCommandLine, DefaultsAndEveryOption) {
         .examples = 0}},
       {{"preflight", "--fail-on=BLOCKER", "--format=Text", "VELKORA", "--examples=1000"},
        {.dataSource = "VELKORA", .failOn = Severity::kBlocker, .examples = 1000}},
+      {{"findings"}, {.command = Command::kFindings}},
+      {{"findings", "--format=JSON", "driver.table.Vks114Tsm"},
+       {.command = Command::kFindings,
+        .findingId = "driver.table.Vks114Tsm",
+        .format = Format::kJson}},
+      {{"findings", ""}, {.command = Command::kFindings, .findingId = ""}},
   };
   for (const Case& c : cases) {
     const Outcome outcome = Parse(c.words);
@@ -98,6 +109,7 @@ TEST(ParseCommandLine, DefaultsAndEveryOption) {
     const CheckOptions& options = *outcome.parsed.options;
     EXPECT_EQ(options.command, c.expected.command);
     EXPECT_EQ(options.dataSource, c.expected.dataSource);
+    EXPECT_EQ(options.findingId, c.expected.findingId);
     EXPECT_EQ(options.format, c.expected.format);
     EXPECT_EQ(options.quiet, c.expected.quiet);
     EXPECT_EQ(options.failOn, c.expected.failOn);

@@ -97,59 +97,20 @@ TEST_P(DeviceExport, TerminalWithEveryFieldAndItsReaders) {
        .log = ""});
 }
 
+// A type text shorter than seven characters is a numeric code, mapped with
+// the terminal's application text; a longer one is a model and stays.
 TEST_P(DeviceExport, NumericTypeCodesBecomeModelStrings) {
-  struct Code {
-    std::string stored;
-    std::string app;
-    std::string written;
-  } codes[] = {
-      {"1", "", "8316-001"},
-      {"2", "", "8316-300"},
-      {"3", "", "8316-301"},
-      {"4", "", "8326-010"},
-      {"8", "", "8357-030"},
-      {"10", "", "8359-001"},
-      {"11", "", "8359-002"},
-      {"20", "", "8372-006"},
-      {"22", "", "8372-009"},
-      {"30", "", "8373-001"},
-      {"37", "", "8373-072"},
-      {"621", "", "8373-621"},
-      {"631", "", "8373-631"},
-      {"0", "", "???"},
-      {"9", "", "???"},
-      {"12", "", "???"},
-      {"19", "", "???"},
-      {"23", "", "???"},
-      {"29", "", "???"},
-      {"38", "", "???"},
-      {"620", "", "???"},
-      {"-1", "", "???"},
-      {"", "", "???"},
-      {"036", "", "8373-071"},
-      {" 5", "", "8326-300"},
-      {"5a", "", "8326-300"},
-      {"30", "xx8374yy", "8374-010"},
-      {"37", "8374", "8374-010"},
-      {"621", "8374", "8373-621"},
-      {"29", "8374", "???"},
-      {"38", "8374", "???"},
-      {"123456", "", "???"},
-      {"8373-01", "8374", "8373-01"},
-      {"8373-011", "8374", "8373-011"},
-  };
-  ExportCase c{.name = "type codes", .log = ""};
-  std::string expected;
-  int n = 0;
-  for (const Code& code : codes) {
-    const std::string name = "T" + std::to_string(++n);
-    c.rows.push_back(Terminal(name, code.stored, {{"TrmApp", code.app}}));
-    c.rows.push_back(Communication(name));
-    expected += "TRM," + name + ",,,,,,," + code.app + ",,,,,,,,,,,,,VKImport,," + code.written +
-                ",,,,,,,,,,,,,,,,,\r\n";
-  }
-  c.files["Device.dat"] = expected;
-  ExpectExport(GetParam(), c);
+  const std::string tail = ",,,,,,,,,,,,,,,,,\r\n";
+  ExpectExport(
+      GetParam(),
+      {.name = "type codes",
+       .rows = {Terminal("T1", "30", {{"TrmApp", "x8374y"}}), Communication("T1"),
+                Terminal("T2", "123456"), Communication("T2"),
+                Terminal("T3", "8373-01", {{"TrmApp", "8374"}}), Communication("T3")},
+       .files = {{"Device.dat", "TRM,T1,,,,,,,x8374y,,,,,,,,,,,,,VKImport,,8374-010" + tail +
+                                    BareTrm("T2", "???") +
+                                    "TRM,T3,,,,,,,8374,,,,,,,,,,,,,VKImport,,8373-01" + tail}},
+       .log = ""});
 }
 
 TEST_P(DeviceExport, CommunicationRowDecidesTheTrmLineAndFillsTheDialNumber) {

@@ -21,7 +21,7 @@ using testbed::MigrationTree;
 using testbed::SqliteDatabase;
 
 struct MemoryLog : LogSink {
-  void writeLine(std::string_view text) override { lines.emplace_back(text); }
+  void append(std::string_view line) override { lines.emplace_back(line); }
   std::vector<std::string> lines;
 };
 

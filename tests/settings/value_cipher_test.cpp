@@ -87,9 +87,10 @@ TEST(DecryptValue, LeavesEveryWordOfTheStateZero) {
     std::memset(&state, 0xA5, sizeof state);
     std::array<char, 32> out{};
     DecryptValue(hex, out, kSettingsKey, state);
-    EXPECT_TRUE(std::all_of(std::begin(state.P), std::end(state.P), [](auto w) { return !w; }))
+    EXPECT_TRUE(
+        std::all_of(std::begin(state.pArray), std::end(state.pArray), [](auto w) { return !w; }))
         << "text \"" << hex << "\"";
-    for (const auto& box : state.S) {
+    for (const auto& box : state.sBoxes) {
       EXPECT_TRUE(std::all_of(std::begin(box), std::end(box), [](auto w) { return !w; }))
           << "text \"" << hex << "\"";
     }

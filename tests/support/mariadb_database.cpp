@@ -92,6 +92,19 @@ MariadbDatabase::~MariadbDatabase() {
   if (lock_ >= 0) close(lock_);
 }
 
+std::vector<std::string> MariadbDatabase::scriptClient() const {
+  return {"/usr/bin/env",
+          "MYSQL_PWD=" + Environment("SKARVIK_MARIADB_ADMIN_PASSWORD"),
+          "mariadb",
+          "-h",
+          "127.0.0.1",
+          "-P",
+          Environment("SKARVIK_MARIADB_PORT"),
+          "-u",
+          Environment("SKARVIK_MARIADB_ADMIN_USER"),
+          "VKSYSTEM"};
+}
+
 std::string MariadbDatabase::dataSource(const std::string& name,
                                         const std::vector<std::string>& options) const {
   // Without the driver's result streaming (NO_CACHE, STREAMRS, OPTION bit

@@ -30,6 +30,7 @@ class MariadbDatabase : public ServerDatabase {
   MariadbDatabase();
   ~MariadbDatabase() override;
 
+  std::vector<std::string> scriptClient() const override;
   std::string dataSource(const std::string& name,
                          const std::vector<std::string>& options = {}) const override;
 

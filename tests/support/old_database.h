@@ -54,6 +54,9 @@ class OldDatabase {
   // The name under which the tables of the old schema are addressed in SQL
   // written by the tests ("VKSYSTEM." or "" and so on).
   virtual std::string qualified(const std::string& table) const = 0;
+  // The database's own client, ready to run a script from standard input
+  // with the administrator's login (through /usr/bin/env, which finds it).
+  virtual std::vector<std::string> scriptClient() const = 0;
   // What the settings file holds for the ordinary data source.
   virtual Login login() const { return {}; }
 

@@ -71,6 +71,12 @@ PostgresDatabase::~PostgresDatabase() {
   server_.exec("DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
 }
 
+std::vector<std::string> PostgresDatabase::scriptClient() const {
+  return {"/usr/bin/env", "PGPASSWORD=" + Environment("SKARVIK_PG_ADMIN_PASSWORD"), "psql", "-X",
+          "-q", "-v", "ON_ERROR_STOP=1", "-h", "127.0.0.1", "-p", Environment("SKARVIK_PG_PORT"),
+          "-U", Environment("SKARVIK_PG_ADMIN_USER"), "-d", name_};
+}
+
 std::string PostgresDatabase::dataSource(const std::string& name,
                                          const std::vector<std::string>& options) const {
   // The driver's defaults otherwise: each result is read whole (no

@@ -29,6 +29,7 @@ class PostgresDatabase : public ServerDatabase {
 
   std::string dataSource(const std::string& name,
                          const std::vector<std::string>& options = {}) const override;
+  std::vector<std::string> scriptClient() const override;
 
  protected:
   std::string alterColumn(const std::string& table, const std::string& column,

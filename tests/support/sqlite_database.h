@@ -20,6 +20,9 @@ class SqliteDatabase : public OldDatabase {
   std::string dataSource(const std::string& name,
                          const std::vector<std::string>& options = {}) const override;
   std::string qualified(const std::string& table) const override { return table; }
+  std::vector<std::string> scriptClient() const override {
+    return {"/usr/bin/env", "sqlite3", "-bail", path_};
+  }
 
   const std::string& path() const { return path_; }
 
