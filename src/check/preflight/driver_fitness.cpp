@@ -18,15 +18,8 @@ namespace {
 using enum FindingId;
 
 // A check that passes or fails; a failure blocks the run.
-Finding Check(Finding finding, bool passed, std::string detail = "") {
-  finding.count = passed ? 0 : 1;
-  finding.passed = passed;
-  if (!detail.empty()) finding.examples.push_back({.effect = std::move(detail)});
-  return finding;
-}
-
 Finding Check(FindingId which, bool passed, std::string detail = "") {
-  return Check(MakeFinding(which), passed, std::move(detail));
+  return Checked(MakeFinding(which), passed, std::move(detail));
 }
 
 std::string NameOf(const Session& session, const QueryFacts& query) {
@@ -36,7 +29,6 @@ std::string NameOf(const Session& session, const QueryFacts& query) {
 std::string StatementState(SQLHSTMT stmt) {
   return SQL_GetDiag(SQL_HANDLE_STMT, stmt).sqlState.cStr();
 }
-
 
 bool Execute(StmtHandle& stmt, Session& session, std::string sql) {
   return SQL_SUCCEEDED(stmt.allocate(session.hDbc())) &&
@@ -94,7 +86,7 @@ Finding Answers(Session& session, const PlannedQuery& query, bool tableSeen,
                                    {{"table", facts.table},
                                     {"name", NameOf(session, facts)},
                                     {"tag", PolicyFor(facts.cursor).openTag}});
-  return Check(kind, passed, passed ? "" : std::string(failures.errorLine(failuresBefore)));
+  return Checked(kind, passed, passed ? "" : std::string(failures.errorLine(failuresBefore)));
 }
 
 // Each query of the plan that runs on this session, once.

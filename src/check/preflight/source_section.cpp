@@ -10,14 +10,14 @@
 #include "skarvik_version.h"
 
 namespace skarvik::check {
-namespace {
-
 std::string LocalTime() {
   const std::time_t now = std::time(nullptr);
   char text[32] = "";
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", std::localtime(&now));
   return text;
 }
+
+namespace {
 
 std::string LoginName(bool specialSource) {
   if (specialSource) return std::string(kBuiltInUser) + " (the built-in login)";

@@ -15,6 +15,9 @@ namespace skarvik::check {
 // time.
 Section SourceSection(Session& session, const std::string& dataSource);
 
+// "2026-12-10 13:00:00": the time a report or a script says it was made.
+std::string LocalTime();
+
 // Whether the run empties the communication table, and how many rows of it.
 Section PurgeSection(Session& session);
 

@@ -11,8 +11,8 @@
 #include "check/preflight/near_misses.h"
 #include "check/repair/plan_support.h"
 #include "check/repair/planner.h"
-#include "check/repair/statements.h"
 #include "check/report/finding_kinds.h"
+#include "check/source/database_facts.h"
 
 namespace skarvik::check {
 namespace {

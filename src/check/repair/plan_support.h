@@ -12,10 +12,11 @@
 #include "check/repair/mend_value.h"
 #include "check/repair/repair_plan.h"
 #include "check/repair/stored_table.h"
+#include "db/bound_statement.h"
 
 namespace skarvik::check {
 
-using Conditions = std::vector<std::pair<std::string, std::string>>;
+using Conditions = Equalities;
 
 // The rules for a value of column c: its comma, its room, and the trim of
 // a key whose blanks at the end are stored (not padded on by the database).

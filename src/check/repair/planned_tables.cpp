@@ -90,11 +90,6 @@ std::vector<std::size_t> PlannedTable::rowNames() const {
   return names;
 }
 
-const RepairColumn* PlannedTable::find(std::string_view column) const {
-  const std::size_t at = indexOf(column);
-  return at < columns.size() ? &columns[at] : nullptr;
-}
-
 std::size_t PlannedTable::indexOf(std::string_view column) const {
   for (std::size_t i = 0; i < columns.size(); ++i) {
     if (columns[i].name == column) return i;

@@ -37,8 +37,7 @@ struct PlannedTable {
   std::vector<RepairColumn> columns;  // those that name a row first
   // The columns a statement's WHERE names the row by.
   std::vector<std::size_t> rowNames() const;
-  // The column of this name; nullptr when the plan reads none.
-  const RepairColumn* find(std::string_view column) const;
+  // Where column stands; columns.size() when the plan reads none.
   std::size_t indexOf(std::string_view column) const;
 };
 

@@ -1,11 +1,11 @@
 #include "check/repair/repair.h"
 
-#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "base/platform.h"
+#include "check/preflight/source_section.h"
 #include "check/repair/apply.h"
 #include "check/repair/planner.h"
 #include "check/repair/repair_json.h"
@@ -17,13 +17,6 @@ namespace skarvik::check {
 namespace {
 
 constexpr char kName[] = "skarvik-check repair: ";
-
-std::string LocalTime() {
-  const std::time_t now = std::time(nullptr);
-  char text[32] = "";
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", std::localtime(&now));
-  return text;
-}
 
 // The tables and what was planned from them; the tables' planned columns
 // must stay where they are while the stored tables point to them.
@@ -53,15 +46,13 @@ std::string Unfit(Session& session, Planned& planned) {
   return "";
 }
 
-// "1 statement", "2 statements".
-std::string Counted(std::size_t count, const char* noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
 std::string Summary(const RepairPlan& plan) {
-  return Counted(plan.statementCount(), "statement") + " for " +
-         Counted(plan.fixes.size(), "change") + ", " + Counted(plan.templates.size(), "template") +
-         ", " + Counted(plan.cuts.size(), "value") + " cut by the export";
+  const auto count = [](std::size_t n, const char* noun) {
+    return Counted(static_cast<std::int64_t>(n), noun);
+  };
+  return count(plan.statementCount(), "statement") + " for " + count(plan.fixes.size(), "change") +
+         ", " + count(plan.templates.size(), "template") + ", " + count(plan.cuts.size(), "value") +
+         " cut by the export";
 }
 
 bool WriteFile(const std::string& path, const std::string& bytes) {
@@ -120,8 +111,8 @@ bool Confirmed(const RepairOptions& options, std::size_t count, std::ostream& er
     err << kName << "--apply changes the database: without a terminal to ask on, give --yes\n";
     return false;
   }
-  err << "Apply " << Counted(count, "statement") << " to " << options.dataSource
-      << " in one transaction? [y/N] " << std::flush;
+  err << "Apply " << Counted(static_cast<std::int64_t>(count), "statement") << " to "
+      << options.dataSource << " in one transaction? [y/N] " << std::flush;
   std::string answer;
   std::getline(std::cin, answer);
   return answer == "y" || answer == "Y" || answer == "yes" || answer == "YES";
@@ -167,7 +158,8 @@ RepairResult Apply(Session& session, const Planned& planned, const RepairOptions
     err << kName << outcome.failure << "\n";
     return {.exit = kCheckCannotRun};
   }
-  err << kName << "applied " << Counted(count, "statement") << " in one transaction\n";
+  err << kName << "applied " << Counted(static_cast<std::int64_t>(count), "statement")
+      << " in one transaction\n";
   return {.applied = true};
 }
 

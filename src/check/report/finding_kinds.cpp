@@ -252,6 +252,13 @@ std::string Fill(std::string_view pattern, Parts parts) {
   return text.append(pattern);
 }
 
+Finding Checked(Finding finding, bool passed, std::string detail) {
+  finding.count = passed ? 0 : 1;
+  finding.passed = passed;
+  if (!detail.empty()) finding.examples.push_back({.effect = std::move(detail)});
+  return finding;
+}
+
 Finding MakeFinding(FindingId which, Parts parts) {
   const FindingKind& kind = KindOf(which);
   return {.id = Fill(kind.id, parts), .severity = kind.severity, .title = Fill(kind.title, parts)};

@@ -89,4 +89,8 @@ std::string Fill(std::string_view pattern, Parts parts);
 // A finding of the kind, nothing counted yet, its id and title filled in.
 Finding MakeFinding(FindingId which, Parts parts = {});
 
+// finding as a check that passed or failed once, with detail as its one
+// example's effect when there is any.
+Finding Checked(Finding finding, bool passed, std::string detail = "");
+
 }  // namespace skarvik::check

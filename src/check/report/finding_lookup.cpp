@@ -6,6 +6,8 @@
 
 namespace skarvik::check {
 
+namespace {
+
 // The pattern as a regular expression: its text taken literally, each
 // {part} one or more characters other than a dot. A part may be followed by
 // text that it could also hold ("forecast.unassigned-{kind}-tables" and a
@@ -26,6 +28,8 @@ bool IdMatches(std::string_view pattern, std::string_view id) {
   }
   return std::regex_match(id.begin(), id.end(), std::regex(expression));
 }
+
+}  // namespace
 
 const FindingKind* FindingKindOf(std::string_view id) {
   const std::span<const FindingKind> kinds = FindingKinds();

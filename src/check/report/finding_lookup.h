@@ -18,9 +18,6 @@
 
 namespace skarvik::check {
 
-// Whether id is pattern with each of its {parts} filled in as above.
-bool IdMatches(std::string_view pattern, std::string_view id);
-
 // The kind id belongs to: the one whose pattern is id, else the first whose
 // pattern matches it; nullptr when none does.
 const FindingKind* FindingKindOf(std::string_view id);

@@ -16,16 +16,11 @@ const char* SeverityName(Severity severity) {
   return "info";
 }
 
-namespace {
-
-// "1 blocker", "0 blockers", "2 warnings".
 std::string Counted(std::int64_t count, const char* noun) {
   std::string text = std::to_string(count) + " " + noun;
   if (count != 1) text += "s";
   return text;
 }
-
-}  // namespace
 
 Severity SeverityOf(const Finding& finding) {
   if (const bool* passed = std::get_if<bool>(&finding.passed)) {

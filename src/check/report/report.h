@@ -71,6 +71,9 @@ struct Verdict {
 // check may be listed whatever its outcome.
 Severity SeverityOf(const Finding& finding);
 
+// "1 blocker", "0 blockers", "2 warnings".
+std::string Counted(std::int64_t count, const char* noun);
+
 // "blocker", "error", "warning" or "info".
 const char* SeverityName(Severity severity);
 

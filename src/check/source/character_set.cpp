@@ -12,13 +12,8 @@ namespace skarvik::check {
 namespace {
 
 Finding Checked(bool passed, std::string detail) {
-  Finding finding = MakeFinding(FindingId::kCharacterSet);
-  finding.count = passed ? 0 : 1;
-  finding.passed = passed;
-  if (!detail.empty()) finding.examples.push_back({.effect = std::move(detail)});
-  return finding;
+  return Checked(MakeFinding(FindingId::kCharacterSet), passed, std::move(detail));
 }
-
 
 }  // namespace
 

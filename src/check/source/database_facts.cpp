@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "db/bound_statement.h"
 #include "db/cursor.h"
 #include "db/odbc_handle.h"
 #include "db/sql_text.h"
@@ -70,19 +71,26 @@ std::vector<std::string> ColumnValues(Session& session, std::string_view table,
   return values;
 }
 
-std::optional<std::int64_t> CountRows(Session& session, std::string_view table) {
-  std::string sql = "SELECT COUNT(*) FROM " + TableName(table, session.unqualifiedNames());
+std::optional<std::int64_t> CountWhere(Session& session, std::string_view table,
+                                       const Equalities& where) {
+  std::vector<std::string_view> values;
+  for (const auto& condition : where) values.emplace_back(condition.second);
   StmtHandle stmt;
-  if (!SQL_SUCCEEDED(stmt.allocate(session.hDbc()))) return std::nullopt;
+  const std::string sql =
+      "SELECT COUNT(*) FROM " + TableName(table, session.unqualifiedNames()) + WhereText(where);
   std::array<char, 32> count{};
   SQLLEN indicator = 0;
-  if (!SQL_SUCCEEDED(SQLExecDirect(stmt.get(), reinterpret_cast<SQLCHAR*>(sql.data()), SQL_NTS)) ||
+  if (!SQL_SUCCEEDED(ExecuteBound(session.hDbc(), stmt, sql, values)) ||
       !SQL_SUCCEEDED(SQLBindCol(stmt.get(), 1, SQL_C_CHAR, count.data(),
                                 static_cast<SQLLEN>(count.size()), &indicator)) ||
       !SQL_SUCCEEDED(SQLFetch(stmt.get()))) {
     return std::nullopt;
   }
   return std::strtoll(count.data(), nullptr, 10);
+}
+
+std::optional<std::int64_t> CountRows(Session& session, std::string_view table) {
+  return CountWhere(session, table, {});
 }
 
 }  // namespace skarvik::check

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "check/report/report.h"
+#include "db/bound_statement.h"
 #include "db/session.h"
 
 namespace skarvik::check {
@@ -21,6 +22,12 @@ std::string InfoText(Session& session, SQLUSMALLINT infoType);
 // SELECT COUNT(*) of an old table ("Vks1140Trm"), named as the session
 // names its tables; nothing when the query failed.
 std::optional<std::int64_t> CountRows(Session& session, std::string_view table);
+
+// SELECT COUNT(*) FROM table WHERE c1 = ? AND c2 = ?, the values bound as
+// bytes: the rows the database's own comparison finds; nothing when the
+// query failed.
+std::optional<std::int64_t> CountWhere(Session& session, std::string_view table,
+                                       const Equalities& where);
 
 // Every value of column in the old table, as stored (NULLs left out);
 // nothing when the query failed.
